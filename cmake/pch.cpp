@@ -1,0 +1,1 @@
+// Anchor of the shared precompiled headers.

@@ -1,0 +1,3 @@
+#include "tests/support/TestSupport.h"
+TestDataFolder::TestDataFolder() {}
+TestDataFolder::~TestDataFolder() {}
