@@ -2,6 +2,7 @@
 // A new data folder as an installation brings it: the database with every table
 // and index of the layout, the postal codes, the default user, one beallit row
 // and one tulajdonos row. Setup, tests and benchmarks all make data folders here.
+#include "foundation/Schema.h"
 #include "platform/db/Database.h"
 #include <QString>
 #include <QStringList>

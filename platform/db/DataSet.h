@@ -40,6 +40,7 @@ public:
         QString label;           // display label; the name unless set
         bool stored = true;      // false for derived fields
         bool readOnly = false;   // auto-increment keys and derived fields
+        bool isText() const { return type == Schema::Type::Text || type == Schema::Type::Memo; }
     };
 
     explicit DataSet(QObject *parent = nullptr, QString connection = Db::Regiszter);
@@ -127,11 +128,11 @@ private:
         std::vector<QVariant> values;  // stored fields only
     };
     void load(qint64 keepRowid);
+    void loadQuery(std::vector<Row> &rows);
     void setCurrent(int row, bool force = false);
     QVariant derivedValue(int column, const std::vector<QVariant> &values) const;
-    QString selectSql(QVariantList &binds) const;
+    QString selectSql() const;
     QVariant toStorage(int column, const QVariant &v) const;
-    QVariant fromStorage(int column, const QVariant &v) const;
     void requireTable() const;
 
     QString m_connection;
@@ -145,8 +146,13 @@ private:
     QString m_filterSql;
     QVariantList m_filterBinds;
     std::vector<Column> m_columns;
+    // Where each column's value lives in a row: its slot in Row::values (stored
+    // fields, then lookups read with the row), or -1 for a calculated column.
+    std::vector<int> m_slots;
+    std::vector<Schema::Type> m_slotTypes;
     int m_storedCount = 0;
-    std::vector<std::function<QVariant(const Record &)>> m_calc;  // per derived column
+    int m_valueCount = 0;
+    std::vector<std::function<QVariant(const Record &)>> m_calc;  // per column; set for calculated ones
     std::vector<Row> m_rows;
     int m_current = -1;
     bool m_eof = true;

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <QVariantMap>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // An error of the storage, with its message in Hungarian.
 class DbError : public VornError {
@@ -32,6 +34,28 @@ void close(const QString &name = Regiszter);
 bool isOpen(const QString &name = Regiszter);
 QSqlDatabase connection(const QString &name = Regiszter);
 sqlite3 *handle(const QString &name = Regiszter);
+
+// One prepared statement on a connection, for the data layer's own reading.
+class Statement {
+public:
+    Statement(const QString &sql, const QString &name = Regiszter);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+    void bind(const QVariantList &params);  // by position, named parameters in order of appearance
+    void bind(const QVariantMap &params);   // named parameters (:d1); unknown names are skipped
+    void bindAt(int index, const QVariant &value);  // 1-based
+    void reset();  // ready to run again with new values
+    bool step();                            // true while there is a row; throws DbError
+    QVariant column(int i) const;           // integer, real, text, blob or null as stored
+    int columnCount() const;
+    QString columnName(int i) const;
+    struct sqlite3_stmt *raw() const { return m_stmt; }
+
+private:
+    sqlite3 *m_db;
+    struct sqlite3_stmt *m_stmt;
+};
 
 // Runs one statement with positional (?) or named (:name) parameters; throws DbError.
 void exec(const QString &sql, const QVariantList &params = {}, const QString &name = Regiszter);
