@@ -33,5 +33,6 @@ TBeall &Beall();
 // written to [Alapertek] Utvonal at once.
 void BeallitasOlvas(TBeall &b, const Folders &f);
 // Writes the settings in the shut-down order; mainWindow gives Bal, Felul,
-// Magas and Szeles. Keeps every other section and key of the file.
+// Magas and Szeles. Keeps every other section and key of the file; false when
+// the file cannot be written.
 bool BeallitasIr(const TBeall &b, const Folders &f, const QRect &mainWindow);

@@ -3,8 +3,10 @@
 // Sections and keys are matched without regard to letter case; everything the
 // program does not know (sections, keys, comments) is kept as it was and written
 // back in its place. Broken lines are kept but never read as values.
-// Read as UTF-8, or as code page 1250 when the file is not valid UTF-8;
-// written as UTF-8, through a temporary file, so a failed write loses nothing.
+// Read as UTF-8 (a byte-order mark is skipped), or as code page 1250 when the
+// file is not valid UTF-8; written as UTF-8 without a mark, through a temporary
+// file, so a failed write loses nothing. Lines end in LF, or in CR LF when the
+// file read had CR LF.
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -23,7 +25,8 @@ public:
     bool boolValue(const QString &section, const QString &key, bool def) const;
 
     // Replaces the value in place, keeping the key's spelling in the file;
-    // a new key goes at the end of its section, a new section at the end of the file.
+    // a new key goes after the last key of its section, a new section at the
+    // end of the file. Line breaks in the value become blanks.
     void setValue(const QString &section, const QString &key, const QString &value);
     void setInt(const QString &section, const QString &key, int value);
     void setBool(const QString &section, const QString &key, bool value); // "1" or "0"
@@ -44,4 +47,5 @@ private:
     int find(const QString &section, const QString &key) const;
     QString m_path;
     std::vector<Line> m_lines;
+    bool m_crlf = false;
 };

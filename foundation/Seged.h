@@ -21,8 +21,13 @@ QString KarakterCsere(const QVariant &value, QChar oldChar, QChar newChar);
 QString SorokOsszefuz(const QString &text, const QString &separator);
 QString SzovegTorol(const QString &pattern, const QString &text);
 int KarakterSzam(QChar c, const QString &text);
+// Lower-case file name: blanks and the characters !"#%&'*+/:?@\ become '-',
+// characters of code 129 to 255 in code page 1250 (and those without a code)
+// become '_'.
 QString FajlNevTisztit(const QString &text);
-// Bytes for a printer that expects the DOS Central European code page 852.
+// Bytes for a printer that expects the DOS Central European code page 852:
+// codes below 32 become blanks, the Hungarian accented letters their 852 code,
+// other characters keep their 1250 code ('?' when they have none).
 QByteArray DosKodlap(const QString &text);
 
 // Folders.
@@ -43,5 +48,6 @@ void AblakHelyBetolt(const QString &section, int &left, int &top);
 void AblakMeretBetolt(const QString &section, int &left, int &top, int &width, int &height);
 void AblakHelyMent(const QString &section, int left, int top);
 void AblakMeretMent(const QString &section, int left, int top, int width, int height);
-// The clamping rule of AblakMeretBetolt, on its own.
+// The clamping rule of AblakMeretBetolt, on its own. An empty work area (no
+// screen known) leaves the values as they are.
 void AblakMeretIgazit(const QRect &workArea, int &left, int &top, int &width, int &height);
