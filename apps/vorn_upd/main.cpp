@@ -1,9 +1,11 @@
+#include "foundation/Folders.h"
 #include "maintenance/Upd_Main.h"
-#include <QApplication>
+#include "platform/ui/Application.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    VornApplication app(argc, argv);
+    folders() = Folders::fixForThisProgram();
     Tfrm_Upd_Main w;
     w.show();
     return app.exec();
