@@ -1,0 +1,3 @@
+#include "members/Szerkeszt.h"
+
+Tfrm_Szerkeszt::Tfrm_Szerkeszt(QWidget *parent) : QDialog(parent) {}
