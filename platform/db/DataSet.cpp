@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSet>
 #include <QTime>
 #include <algorithm>
 #include <sqlite3.h>
@@ -223,6 +224,7 @@ void DataSet::close()
 {
     if (m_state == State::Inactive)
         return;
+    m_fetch.reset();
     m_rows.clear();
     m_buffer.clear();
     m_current = -1;
@@ -255,16 +257,12 @@ void DataSet::refresh()
     load(m_current >= 0 ? m_rows[size_t(m_current)].rowid : 0);
 }
 
+// The rows of a table are kept as their rowids in order; a row's values are
+// read when it is first asked for, so opening and reloading a large table only
+// walks its index.
 QString DataSet::selectSql() const
 {
-    QStringList cols{QStringLiteral("t.rowid")};
-    for (const Schema::Field &f : m_table->fields)
-        cols << "t." + quoted(f.name);
-    for (const Schema::Derived &d : m_table->derived)
-        if (d.kind == Schema::Derived::Kind::Lookup)
-            cols << QStringLiteral("(SELECT l.%1 FROM %2 l WHERE l.%3 = t.%4 LIMIT 1)")
-                        .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey), quoted(d.sources[0]));
-    QString sql = "SELECT " + cols.join(", ") + " FROM " + quoted(m_table->name) + " t";
+    QString sql = "SELECT t.rowid FROM " + quoted(m_table->name) + " t";
     if (!m_filterSql.isEmpty())
         sql += " WHERE " + m_filterSql;
     QStringList order;
@@ -274,9 +272,43 @@ QString DataSet::selectSql() const
     return sql + " ORDER BY " + order.join(", ");
 }
 
+QString DataSet::fetchSql() const
+{
+    QStringList cols;
+    for (const Schema::Field &f : m_table->fields)
+        cols << "t." + quoted(f.name);
+    for (const Schema::Derived &d : m_table->derived)
+        if (d.kind == Schema::Derived::Kind::Lookup)
+            cols << QStringLiteral("(SELECT l.%1 FROM %2 l WHERE l.%3 = t.%4 LIMIT 1)")
+                        .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey), quoted(d.sources[0]));
+    return "SELECT " + cols.join(", ") + " FROM " + quoted(m_table->name) + " t WHERE t.rowid = ?";
+}
+
+const std::vector<QVariant> &DataSet::rowValues(int row) const
+{
+    Row &r = m_rows[size_t(row)];
+    if (!r.values.empty() || m_valueCount == 0)
+        return r.values;
+    if (!m_fetch)
+        m_fetch = std::make_unique<Db::Statement>(fetchSql(), m_connection);
+    m_fetch->reset();
+    m_fetch->bindAt(1, r.rowid);
+    r.values.reserve(size_t(m_valueCount));
+    if (m_fetch->step()) {
+        sqlite3_stmt *raw = m_fetch->raw();
+        for (int c = 0; c < m_valueCount; ++c)
+            r.values.push_back(readTyped(raw, c, m_slotTypes[size_t(c)]));
+    } else {
+        r.values.assign(size_t(m_valueCount), QVariant());  // deleted meanwhile elsewhere
+    }
+    m_fetch->reset();
+    return r.values;
+}
+
 void DataSet::load(qint64 keepRowid)
 {
     const int oldIndex = m_current;
+    m_fetch.reset();
     std::vector<Row> rows;
     if (m_table) {
         const Filter::Translation f = Filter::translate(m_filter, *this, QStringLiteral("t."));
@@ -286,14 +318,8 @@ void DataSet::load(qint64 keepRowid)
             st.bindAt(i + 1, f.binds[i]);
         sqlite3_stmt *raw = st.raw();
         rows.reserve(1024);
-        while (st.step()) {
-            Row r;
-            r.rowid = sqlite3_column_int64(raw, 0);
-            r.values.reserve(size_t(m_valueCount));
-            for (int c = 0; c < m_valueCount; ++c)
-                r.values.push_back(readTyped(raw, c + 1, m_slotTypes[size_t(c)]));
-            rows.push_back(std::move(r));
-        }
+        while (st.step())
+            rows.push_back({sqlite3_column_int64(raw, 0), {}});
     } else {
         loadQuery(rows);
     }
@@ -487,7 +513,7 @@ QVariant DataSet::value(int fieldIndex) const
         return derivedValue(fieldIndex, m_buffer);
     if (m_current < 0)
         return QVariant();
-    return derivedValue(fieldIndex, m_rows[size_t(m_current)].values);
+    return derivedValue(fieldIndex, rowValues(m_current));
 }
 
 QVariant DataSet::value(const QString &field) const
@@ -502,7 +528,7 @@ QVariant DataSet::valueAt(int row, int fieldIndex) const
 {
     if (row < 0 || row >= int(m_rows.size()) || fieldIndex < 0 || fieldIndex >= int(m_columns.size()))
         return QVariant();
-    return derivedValue(fieldIndex, m_rows[size_t(row)].values);
+    return derivedValue(fieldIndex, rowValues(row));
 }
 
 QVariant DataSet::valueAt(int row, const QString &field) const { return valueAt(row, fieldIndex(field)); }
@@ -512,7 +538,7 @@ Record DataSet::record() const
     static const std::vector<QVariant> none;
     if (isEditing())
         return Record(*this, m_buffer);
-    return Record(*this, m_current >= 0 ? m_rows[size_t(m_current)].values : none);
+    return Record(*this, m_current >= 0 ? rowValues(m_current) : none);
 }
 
 bool DataSet::locate(const QString &field, const QVariant &value, LocateOptions options)
@@ -520,6 +546,24 @@ bool DataSet::locate(const QString &field, const QVariant &value, LocateOptions 
     const int column = fieldIndex(field);
     if (column < 0)
         throw DbError(QStringLiteral("Ismeretlen mező: %1").arg(field));
+    if (m_table && options == Exact && m_columns[size_t(column)].stored) {
+        // The storage finds the rows; only their place in the order is looked up here.
+        const QString name = quoted(m_columns[size_t(column)].name);
+        Db::Statement st(value.isNull() ? "SELECT rowid FROM " + quoted(m_table->name) + " WHERE " + name + " IS NULL"
+                                        : "SELECT rowid FROM " + quoted(m_table->name) + " WHERE " + name + " = ?",
+                         m_connection);
+        if (!value.isNull())
+            st.bindAt(1, toStorage(column, value));
+        QSet<qint64> found;
+        while (st.step())
+            found.insert(st.column(0).toLongLong());
+        for (int r = 0; !found.isEmpty() && r < int(m_rows.size()); ++r)
+            if (found.contains(m_rows[size_t(r)].rowid)) {
+                moveTo(r);
+                return true;
+            }
+        return false;
+    }
     for (int r = 0; r < int(m_rows.size()); ++r)
         if (sameValue(valueAt(r, column), value, options)) {
             moveTo(r);
@@ -545,7 +589,7 @@ bool DataSet::seekPrefix(const QString &field, const QString &prefix)
     // first letters starts the block of rows that may begin with it; within that
     // block accents still count ("ad" finds "Adorján", not "Ádám").
     const int slot = m_slots[size_t(column)];
-    const auto textAt = [&](size_t r) { return m_rows[r].values[size_t(slot)].toString(); };
+    const auto textAt = [&](size_t r) { return rowValues(int(r))[size_t(slot)].toString(); };
     size_t lo = 0, hi = m_rows.size();
     while (lo < hi) {
         const size_t mid = (lo + hi) / 2;
@@ -588,7 +632,7 @@ void DataSet::edit()
         insert();
         return;
     }
-    m_buffer = m_rows[size_t(m_current)].values;
+    m_buffer = rowValues(m_current);
     m_editRowid = m_rows[size_t(m_current)].rowid;
     m_state = State::Edit;
     emit stateChanged();

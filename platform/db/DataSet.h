@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <QVariantMap>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class DataSet;
@@ -132,6 +133,8 @@ private:
     void setCurrent(int row, bool force = false);
     QVariant derivedValue(int column, const std::vector<QVariant> &values) const;
     QString selectSql() const;
+    QString fetchSql() const;
+    const std::vector<QVariant> &rowValues(int row) const;
     QVariant toStorage(int column, const QVariant &v) const;
     void requireTable() const;
 
@@ -153,7 +156,8 @@ private:
     int m_storedCount = 0;
     int m_valueCount = 0;
     std::vector<std::function<QVariant(const Record &)>> m_calc;  // per column; set for calculated ones
-    std::vector<Row> m_rows;
+    mutable std::vector<Row> m_rows;  // a table's row values are read on first use
+    mutable std::unique_ptr<Db::Statement> m_fetch;
     int m_current = -1;
     bool m_eof = true;
     bool m_bof = true;

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -17,6 +19,14 @@ namespace Db {
 namespace {
 
 constexpr int BusyTimeoutMs = 8000;
+
+// Statements alive per connection: closing a connection finalizes them first,
+// so the file is really closed and a later use reports the closed connection.
+QHash<QString, QSet<Statement *>> &liveStatements()
+{
+    static QHash<QString, QSet<Statement *>> live;
+    return live;
+}
 
 // Hungarian collators: tertiary for the stored order, primary for prefix search.
 UCollator *collator(UCollationStrength strength)
@@ -146,6 +156,8 @@ void create(const QString &dataFolder, const QString &name) { openConnection(dat
 
 void close(const QString &name)
 {
+    for (Statement *st : liveStatements().take(name))
+        st->release();
     if (!QSqlDatabase::contains(name))
         return;
     {
@@ -210,18 +222,41 @@ static void bindValue(sqlite3 *db, sqlite3_stmt *stmt, int index, const QVariant
     check(db, rc);
 }
 
-Statement::Statement(const QString &sql, const QString &name) : m_db(handle(name)), m_stmt(prepareStatement(m_db, sql)) {}
+Statement::Statement(const QString &sql, const QString &name)
+    : m_name(name), m_db(handle(name)), m_stmt(prepareStatement(m_db, sql))
+{
+    liveStatements()[m_name].insert(this);
+}
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement()
+{
+    if (m_stmt)
+        liveStatements()[m_name].remove(this);
+    release();
+}
+
+void Statement::release()
+{
+    sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+}
+
+void Statement::require() const
+{
+    if (!m_stmt)
+        throw DbError(QStringLiteral("Nincs nyitott adatbázis kapcsolat."));
+}
 
 void Statement::bind(const QVariantList &params)
 {
+    require();
     for (int i = 0; i < params.size(); ++i)
         bindValue(m_db, m_stmt, i + 1, params[i]);
 }
 
 void Statement::bind(const QVariantMap &params)
 {
+    require();
     for (auto it = params.begin(); it != params.end(); ++it) {
         const QByteArray name = ":" + it.key().toUtf8();
         const int index = sqlite3_bind_parameter_index(m_stmt, name.constData());
@@ -230,16 +265,22 @@ void Statement::bind(const QVariantMap &params)
     }
 }
 
-void Statement::bindAt(int index, const QVariant &value) { bindValue(m_db, m_stmt, index, value); }
+void Statement::bindAt(int index, const QVariant &value)
+{
+    require();
+    bindValue(m_db, m_stmt, index, value);
+}
 
 void Statement::reset()
 {
+    require();
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
 }
 
 bool Statement::step()
 {
+    require();
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;

@@ -51,8 +51,11 @@ public:
     int columnCount() const;
     QString columnName(int i) const;
     struct sqlite3_stmt *raw() const { return m_stmt; }
+    void release();  // finalizes it; called when its connection closes
 
 private:
+    void require() const;
+    QString m_name;
     sqlite3 *m_db;
     struct sqlite3_stmt *m_stmt;
 };

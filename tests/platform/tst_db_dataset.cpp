@@ -31,6 +31,8 @@ private slots:
     void removeKeepsThePosition();
     void editOfRowDeletedElsewhereFails();
     void positionText();
+    void closedConnectionIsReported();
+    void rowsChangedElsewhereAreReadFresh();
 
 private:
     std::unique_ptr<TestDataFolder> m_folder;
@@ -375,6 +377,32 @@ void TestDataSet::positionText()
     QCOMPARE(PozicioSzoveg(ds), QString("6: 3"));
     ds.setFilter("tipus=7");
     QCOMPARE(PozicioSzoveg(ds), QString());
+}
+
+void TestDataSet::closedConnectionIsReported()
+{
+    DataSet ds;
+    ds.setTable("ugyfel", "Ugyfel_nev");
+    ds.open();
+    QCOMPARE(ds.value("Ugyfel_nev").toString(), QString("Ádám Éva"));
+    Db::close();  // as archiving does while the member list stays open
+    QVERIFY(!Db::isOpen());
+    QVERIFY_THROWS_EXCEPTION(DbError, ds.valueAt(3, "Ugyfel_nev"));
+    QVERIFY_THROWS_EXCEPTION(DbError, ds.refresh());
+}
+
+void TestDataSet::rowsChangedElsewhereAreReadFresh()
+{
+    DataSet ds;
+    ds.setTable("ugyfel", "Ugyfel_nev");
+    ds.open();
+    // Another workstation renames a member the list has not shown yet.
+    Db::exec("UPDATE ugyfel SET Telefon = '06-1' WHERE Ugyfel = 1");
+    QCOMPARE(ds.valueAt(5, "Telefon").toString(), QString("06-1"));
+    Db::exec("DELETE FROM ugyfel WHERE Ugyfel = 6");
+    QVERIFY(ds.valueAt(4, "Ugyfel_nev").isNull());  // gone: no values, no crash
+    ds.refresh();
+    QCOMPARE(ds.recordCount(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestDataSet)
