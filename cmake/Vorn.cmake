@@ -10,7 +10,7 @@ function(vorn_library name)
   add_library(${name} STATIC ${sources} ${ARG_RESOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
-  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
   target_precompile_headers(${name} REUSE_FROM vorn_pch)
 endfunction()
 
