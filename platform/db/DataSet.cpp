@@ -654,19 +654,24 @@ void DataSet::setValue(const QString &field, const QVariant &value)
         v = QVariant();
     m_buffer[size_t(column)] = v;
     // Lookups that hang on this field follow it at once.
+    QStringList followers;
     int slot = m_storedCount;
     for (const Schema::Derived &d : m_table->derived) {
         if (d.kind != Schema::Derived::Kind::Lookup)
             continue;
-        if (d.sources[0].compare(c.name, Qt::CaseInsensitive) == 0)
+        if (d.sources[0].compare(c.name, Qt::CaseInsensitive) == 0) {
             m_buffer[size_t(slot)] =
                 v.isNull() ? QVariant()
                            : Db::scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
                                             .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey)),
                                         {v}, m_connection);
+            followers << d.name;
+        }
         ++slot;
     }
     emit bufferChanged(c.name);
+    for (const QString &f : followers)
+        emit bufferChanged(f);
 }
 
 QVariant DataSet::toStorage(int column, const QVariant &v) const
