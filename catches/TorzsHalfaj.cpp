@@ -1,0 +1,1 @@
+#include "catches/TorzsHalfaj.h"

@@ -1,0 +1,3 @@
+#pragma once
+// Fish species.
+#include <QWidget>

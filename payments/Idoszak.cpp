@@ -1,0 +1,1 @@
+#include "payments/Idoszak.h"

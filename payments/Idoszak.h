@@ -1,0 +1,3 @@
+#pragma once
+// The period dialog.
+#include <QDate>
