@@ -11,36 +11,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
-#include <sqlite3.h>
 
 namespace {
-
-// Other workstations may be writing while the archive is made, and a copy of
-// the file taken then can hold half a transaction. The backup reads the
-// database under one shared lock, waiting out a writer's commit within the
-// connection's busy timeout, so the copy is the state of one moment.
-void snapshot(const QString &file)
-{
-    sqlite3 *dest = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &dest,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    const auto fail = [dest] {
-        const QString msg = Db::lastMessage(dest);
-        sqlite3_close(dest);
-        throw DbError(msg);
-    };
-    if (rc != SQLITE_OK)
-        fail();
-    sqlite3 *source = Db::handle();
-    sqlite3_backup *backup = sqlite3_backup_init(dest, "main", source, "main");
-    if (!backup)
-        fail();
-    const int step = sqlite3_backup_step(backup, -1);
-    sqlite3_backup_finish(backup); // leaves the step's error, a lock held too long included, on dest
-    if (step != SQLITE_DONE)
-        fail();
-    sqlite3_close(dest);
-}
 
 // The snapshot under the database's own name, then every other file of the
 // data folder under its path relative to it; the live database and its
@@ -51,7 +23,7 @@ void archive(const QString &target)
     if (!work.isValid())
         throw VornError(work.errorString());
     const QString copy = work.filePath(Db::FileName);
-    snapshot(copy);
+    Db::backup(copy);
     Db::close();
 
     const QDir data(Beall().Utvonal);

@@ -94,30 +94,17 @@ public:
     }
     bool hasPhoto() const { return !m_image.isNull(); }
 
-    // Where an image of this size is drawn in the area: at its own size, centred,
-    // when smaller than the area both ways; else scaled to fit and centred.
-    static QRect placement(const QSize &image, const QSize &area)
-    {
-        if (image.width() < area.width() && image.height() < area.height())
-            return QRect(QPoint((area.width() - image.width()) / 2, (area.height() - image.height()) / 2), image);
-        const double scale =
-            std::min(double(area.width()) / image.width(), double(area.height()) / image.height());
-        const int w = qRound(image.width() * scale);
-        const int h = qRound(image.height() * scale);
-        return QRect((area.width() - w) / 2, (area.height() - h) / 2, w, h);
-    }
-
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         if (m_image.isNull()) {
             static const QPixmap placeholder = nincsFoto();
-            p.drawPixmap(placement(placeholder.size(), size()), placeholder);
+            p.drawPixmap(Tfrm_Main::FotoHely(placeholder.size(), size()), placeholder);
             return;
         }
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(placement(m_image.size(), size()), m_image);
+        p.drawImage(Tfrm_Main::FotoHely(m_image.size(), size()), m_image);
     }
     void mousePressEvent(QMouseEvent *e) override
     {
@@ -138,6 +125,16 @@ Tfrm_Main::Tfrm_Main(QWidget *parent) : QMainWindow(parent), m_ugyfel(new DataSe
 }
 
 Tfrm_Main::~Tfrm_Main() = default;
+
+QRect Tfrm_Main::FotoHely(const QSize &image, const QSize &area)
+{
+    if (image.width() < area.width() && image.height() < area.height())
+        return QRect(QPoint((area.width() - image.width()) / 2, (area.height() - image.height()) / 2), image);
+    const double scale = std::min(double(area.width()) / image.width(), double(area.height()) / image.height());
+    const int w = qRound(image.width() * scale);
+    const int h = qRound(image.height() * scale);
+    return QRect((area.width() - w) / 2, (area.height() - h) / 2, w, h);
+}
 
 QString Tfrm_Main::fotoUtvonal(int ugyfel)
 {
@@ -357,6 +354,8 @@ QWidget *Tfrm_Main::buildDetail()
     grid->setColumnStretch(2, 1);
     return panel;
 }
+
+bool Tfrm_Main::fotoLathato() const { return m_foto->hasPhoto(); }
 
 QLabel *Tfrm_Main::statusPanel(int i) const { return m_panels.value(i); }
 

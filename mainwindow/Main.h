@@ -4,6 +4,7 @@
 // and closes the connection, which ends the program.
 #include <QMainWindow>
 #include <QPixmap>
+#include <QRect>
 
 class DataSet;
 class GridModel;
@@ -38,6 +39,10 @@ public:
 
     // The member's photo: pictures folder + five-digit key + ".jpg".
     static QString fotoUtvonal(int ugyfel);
+    // Where a photo of this size is drawn in the picture area: at its own size,
+    // centred, when smaller both ways; otherwise scaled to fit and centred.
+    static QRect FotoHely(const QSize &image, const QSize &area);
+    bool fotoLathato() const;  // a photo (not the placeholder) is shown
     // Moves to the member with this key; the current row stays when none has it.
     bool UgyfelPozicional(int ugyfel);
 

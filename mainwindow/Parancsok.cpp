@@ -8,6 +8,7 @@
 #include "mainwindow/Archival.h"
 #include "mainwindow/Nevjegy.h"
 #include "mainwindow/Readme.h"
+#include "platform/db/DataSet.h"
 #include "platform/io/Documents.h"
 
 #include <QAction>
@@ -121,7 +122,11 @@ void Tfrm_Main::buildActions()
     parancs("aSzur")->setCheckable(true);
     wire("aSzur", [this] { TipusSzures(); });
     wire("aBezar", [this] { close(); });
-    wire("aArchival", [this] { AdatbazisArchival(this); });
+    wire("aArchival", [this] {
+        AdatbazisArchival(this);
+        if (!Db::isOpen())
+            m_ugyfel->close();  // no table stays open on a closed connection
+    });
     wire("aSugo", [] { DokumentumNyit(folders().help()); });
     wire("aDoksi", [] { DokumentumNyit(folders().manual()); });
     wire("aFontos", [this] {

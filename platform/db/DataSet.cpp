@@ -759,3 +759,14 @@ QString PozicioSzoveg(const DataSet &ds)
         return QString();
     return QStringLiteral("%1: %2").arg(ds.recordCount()).arg(ds.recNo());
 }
+
+bool searchInOrder(DataSet &ds, const QString &field, const QString &text)
+{
+    const int column = ds.fieldIndex(field);
+    const Type type = column < 0 ? Type::Text : ds.columns()[size_t(column)].type;
+    if (type != Type::Integer && type != Type::AutoInc)
+        return ds.seekPrefix(field, text);
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && ds.locate(field, n);
+}

@@ -171,3 +171,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(DataSet::LocateOptions)
 
 // The status text of list windows: row count, ": ", current position ("12: 3").
 QString PozicioSzoveg(const DataSet &ds);
+
+// The incremental search of a list ordered by field: moves to the first row, in
+// that order, whose text begins with text (letter case ignored) or, for an integer
+// field, whose value equals text read as a whole number. Text that is no whole
+// number finds nothing there; false when nothing was found (current row kept).
+bool searchInOrder(DataSet &ds, const QString &field, const QString &text);

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -325,6 +326,32 @@ QVariant scalar(const QString &sql, const QVariantList &params, const QString &n
     Statement st(sql, name);
     st.bind(params);
     return st.step() ? st.column(0) : QVariant();
+}
+
+// Other workstations may be writing meanwhile, and a copy of the file taken
+// then can hold half a transaction. The backup reads the database under one
+// shared lock, waiting out a writer's commit within the busy timeout, so the
+// copy is the state of one moment.
+void backup(const QString &file, const QString &name)
+{
+    sqlite3 *dest = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &dest,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const auto fail = [dest] {
+        const QString msg = lastMessage(dest);
+        sqlite3_close(dest);
+        throw DbError(msg);
+    };
+    if (rc != SQLITE_OK)
+        fail();
+    sqlite3_backup *copy = sqlite3_backup_init(dest, "main", handle(name), "main");
+    if (!copy)
+        fail();
+    const int step = sqlite3_backup_step(copy, -1);
+    sqlite3_backup_finish(copy);  // leaves the step's error, a lock held too long included, on dest
+    if (step != SQLITE_DONE)
+        fail();
+    sqlite3_close(dest);
 }
 
 Transaction::Transaction(const QString &name) : m_name(name) { exec("BEGIN IMMEDIATE", {}, m_name); }

@@ -65,6 +65,10 @@ void exec(const QString &sql, const QVariantList &params = {}, const QString &na
 // First column of the first row; a null QVariant when there is no row.
 QVariant scalar(const QString &sql, const QVariantList &params = {}, const QString &name = Regiszter);
 
+// A consistent copy of the whole database into a new file, taken while other
+// workstations may be writing. Throws DbError.
+void backup(const QString &file, const QString &name = Regiszter);
+
 // Several statements as one transaction: all of them are stored or none.
 class Transaction {
 public:

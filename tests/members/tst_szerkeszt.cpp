@@ -57,13 +57,6 @@ QStringList tabKor()
     return visited << "(no way back)";
 }
 
-// Types text key by key; QTest::keyClicks takes Latin-1 only.
-void gepel(QWidget *w, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 } // namespace
 
 class TestSzerkeszt : public QObject {
@@ -195,7 +188,7 @@ void TestSzerkeszt::layoutAndButtons()
     // Esc is Mégsem; nothing of the row is stored either way.
     edit("DBEdit2")->setFocus();
     QTest::keyClick(edit("DBEdit2"), Qt::Key_End);
-    gepel(edit("DBEdit2"), " Jr");
+    typeText(edit("DBEdit2"), " Jr");
     QTest::keyClick(edit("DBEdit2"), Qt::Key_Escape);
     QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
     QVERIFY(m_dlg->isHidden());
@@ -265,7 +258,7 @@ void TestSzerkeszt::widthAndUpperCase()
     e->setFocus(Qt::TabFocusReason);
     e->selectAll();
     const QString typed = QString("őrségi út ").repeated(9); // 90 characters
-    gepel(e, typed);
+    typeText(e, typed);
     const QString expected = upper ? typed.left(width).toUpper() : typed.left(width);
     QCOMPARE(e->text(), expected);
     QCOMPARE(m_ugyfel->value(field).toString(), expected);
@@ -276,7 +269,7 @@ void TestSzerkeszt::wholeNumberField()
     open();
     QLineEdit *e = edit("DBEdit16");
     e->setFocus(Qt::TabFocusReason);
-    gepel(e, "120");
+    typeText(e, "120");
     QTest::keyClick(e, Qt::Key_Tab);
     QCOMPARE(m_ugyfel->value("horgaszhelym2"), QVariant(120));
 }
@@ -337,7 +330,7 @@ void TestSzerkeszt::postalCode()
     open();
     QLineEdit *irsz = edit("DBEdit8");
     irsz->setFocus(Qt::TabFocusReason);
-    gepel(irsz, code);
+    typeText(irsz, code);
     QCOMPARE(m_ugyfel->value("Cim_varos").toString(), town); // nothing before leaving
     if (leave == 2)
         QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
@@ -354,12 +347,12 @@ void TestSzerkeszt::laterPostalCodeLeavesTheTownAlone()
     open(true);
     QLineEdit *irsz = edit("DBEdit8");
     irsz->setFocus(Qt::TabFocusReason);
-    gepel(irsz, "6720");
+    typeText(irsz, "6720");
     QTest::keyClick(irsz, Qt::Key_Tab);
     QCOMPARE(m_ugyfel->value("Cim_varos").toString(), QStringLiteral("Szeged"));
     irsz->setFocus(Qt::TabFocusReason);
     irsz->selectAll();
-    gepel(irsz, "5241");
+    typeText(irsz, "5241");
     QTest::keyClick(irsz, Qt::Key_Tab);
     QCOMPARE(m_ugyfel->value("Cim_irsz").toString(), QStringLiteral("5241"));
     QCOMPARE(m_ugyfel->value("Cim_varos").toString(), QStringLiteral("Szeged"));
@@ -376,7 +369,7 @@ void TestSzerkeszt::focusColourIsBackBeforeTheLookup()
     });
     irsz->setFocus(Qt::TabFocusReason);
     QCOMPARE(irsz->palette().color(QPalette::Base), FocusColor);
-    gepel(irsz, "6720");
+    typeText(irsz, "6720");
     QTest::keyClick(irsz, Qt::Key_Tab);
     QCOMPARE(atLookup.size(), 1);
     QVERIFY(atLookup[0] != FocusColor);
@@ -486,7 +479,7 @@ void TestSzerkeszt::leavingDate()
     // Typed digits fill the mask's places.
     kilep->setFocus(Qt::TabFocusReason);
     kilep->setCursorPosition(0);
-    gepel(kilep, "20230415");
+    typeText(kilep, "20230415");
     QCOMPARE(kilep->displayText(), QStringLiteral("2023. 04. 15."));
     QTest::keyClick(kilep, Qt::Key_Tab);
     QCOMPARE(m_ugyfel->value("Dat_kilep").toDate(), QDate(2023, 4, 15));
@@ -531,7 +524,7 @@ void TestSzerkeszt::captionsFromTheSettings()
     }
     QLineEdit *anya = edit("DBEdit19");
     anya->setFocus(Qt::TabFocusReason);
-    gepel(anya, "Nagy Ilona");
+    typeText(anya, "Nagy Ilona");
     QCOMPARE(m_ugyfel->value("anya").toString(), QStringLiteral("Nagy Ilona"));
 }
 
@@ -558,9 +551,9 @@ void TestSzerkeszt::enterKey()
     control<QTabWidget>("PageControl1")->setCurrentIndex(1);
     auto *memo = control<QPlainTextEdit>("DBMemo1");
     memo->setFocus(Qt::TabFocusReason);
-    gepel(memo, "első");
+    typeText(memo, "első");
     QTest::keyClick(memo, Qt::Key_Return);
-    gepel(memo, "második");
+    typeText(memo, "második");
     QCOMPARE(fokusz(), QStringLiteral("DBMemo1"));
     QCOMPARE(m_ugyfel->value("Megjegyzes").toString(), QStringLiteral("első\nmásodik"));
 }

@@ -8,13 +8,6 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-// Types text that may hold letters beyond Latin-1, one key event per character.
-static void type(QWidget *w, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 class tst_UiBoundControls : public QObject {
     Q_OBJECT
 
@@ -115,7 +108,7 @@ private slots:
         QCOMPARE(name.text(), QStringLiteral("KISS PÉTER"));
         QCOMPARE(m_members->state(), DataSet::State::Browse); // shown so, not yet written
         name.home(false);
-        type(&name, "dr. ő ");
+        typeText(&name, "dr. ő ");
         QCOMPARE(name.text(), QStringLiteral("DR. Ő KISS PÉTER"));
         QCOMPARE(name.cursorPosition(), 6);
         QCOMPARE(m_members->value("Ugyfel_nev").toString(), QStringLiteral("DR. Ő KISS PÉTER"));
@@ -290,7 +283,7 @@ private slots:
         memo.setFocus();
         memo.moveCursor(QTextCursor::End);
         QTest::keyClick(&memo, Qt::Key_Return);
-        type(&memo, "második");
+        typeText(&memo, "második");
         QCOMPARE(m_members->value("Megjegyzes").toString(), QStringLiteral("első sor\nmásodik"));
         m_members->cancel();
         m_members->next();

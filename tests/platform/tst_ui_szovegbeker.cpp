@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include "tests/support/TestSupport.h"
+
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -16,13 +18,6 @@
 
 using DialogAction = std::function<void(QDialog *)>;
 Q_DECLARE_METATYPE(DialogAction)
-
-// Types text that may hold letters beyond Latin-1, one key event per character.
-static void type(QWidget *w, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
 
 // Runs body on the dialog SzovegBeker is about to show, once it is active; a
 // dialog body left open (a failed check) is cancelled so the test goes on.
@@ -50,7 +45,7 @@ class tst_UiSzovegBeker : public QObject {
         onDialog([&](QDialog *dlg) {
             auto *edit = dlg->findChild<QLineEdit *>("edtErtek");
             QVERIFY(edit);
-            type(edit, typed);
+            typeText(edit, typed);
             reached = true;
             act(dlg);
         });

@@ -3,8 +3,11 @@
 #include "foundation/Folders.h"
 #include "platform/db/DataFolder.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 
 TestDataFolder::TestDataFolder()
 {
@@ -19,3 +22,29 @@ TestDataFolder::TestDataFolder()
 }
 
 TestDataFolder::~TestDataFolder() { Db::close(); }
+
+void typeText(QWidget *w, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+bool driveModal(const std::function<void()> &call, const std::function<void(QDialog *)> &act)
+{
+    bool acted = false, closed = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (acted || !dlg || !dlg->isActiveWindow())
+            return;
+        acted = true;
+        timer.stop();
+        act(dlg);
+        closed = !dlg->isVisible();
+        if (!closed)
+            dlg->reject();
+    });
+    timer.start(10);
+    call();
+    return closed;
+}

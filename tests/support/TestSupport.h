@@ -2,6 +2,14 @@
 // Shared fixtures of the tests.
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// Types text into w one key event per character, as a user would; unlike
+// QTest::keyClicks it takes letters beyond Latin-1 (ő, ű).
+void typeText(QWidget *w, const QString &text);
 
 // A temporary data root with a data folder made as an installation makes it;
 // folders() points at it and the connection regiszter is open on it.
@@ -15,3 +23,8 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Runs call, which shows a modal dialog, and meanwhile runs act on that dialog as
+// soon as it is the active window. True when act closed the dialog; one that act
+// left open is rejected then, so a test never waits for a click.
+bool driveModal(const std::function<void()> &call, const std::function<void(QDialog *)> &act);
