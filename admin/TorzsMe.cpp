@@ -169,9 +169,5 @@ int TipusValaszt(int tipus, bool elfogad, QWidget *owner)
 {
     Tfrm_TorzsMe w(owner);
     w.setAcceptMode(elfogad);
-    w.Tbl()->open();
-    w.Tbl()->locate("Tipus", tipus);
-    const int result = w.exec() == QDialog::Accepted ? NullEgesz(w.Tbl()->isEmpty() ? QVariant() : w.Tbl()->value("Tipus"), 0) : -1;
-    w.Tbl()->close();
-    return result;
+    return w.choose("Tipus", tipus);
 }

@@ -2,6 +2,8 @@
 // picture, shown in the main menu, the pop-up menus and the two tool bars.
 #include "mainwindow/Main.h"
 
+#include "admin/Beallit.h"
+#include "admin/Felhasznalo.h"
 #include "admin/TorzsMe.h"
 #include "foundation/Beall.h"
 #include "foundation/Folders.h"
@@ -143,6 +145,8 @@ void Tfrm_Main::buildActions()
     wire("aBetuNovel", [this] { BetumeretValt(+1); });
     wire("aBetuCsokkent", [this] { BetumeretValt(-1); });
     wire("aTipus", [this] { TipusValaszt(-1, false, this); });
+    wire("aBeallit", [this] { BeallitasokSzerkeszt(this); });
+    wire("aFelhaszn", [this] { FelhasznalokMutat(this); });
 }
 
 void Tfrm_Main::buildMenus()

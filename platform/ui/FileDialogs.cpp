@@ -77,6 +77,16 @@ QString SaveFileName(QWidget *owner, const QString &caption, const QString &star
     return ask(true, owner, caption, start, filter, defaultSuffix);
 }
 
+QString FolderName(QWidget *owner, const QString &caption, const QString &start)
+{
+    Hook &h = hook();
+    if (h.armed) {
+        h.asked.append({false, caption, start, {}, {}, true});
+        return h.answers.isEmpty() ? QString() : h.answers.dequeue();
+    }
+    return QFileDialog::getExistingDirectory(owner, caption, start);
+}
+
 namespace FileDialogHook {
 
 void expect(const QString &fileName)

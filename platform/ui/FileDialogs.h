@@ -18,6 +18,8 @@ QString OpenFileName(QWidget *owner, const QString &caption, const QString &star
 // An existing file is chosen without a question.
 QString SaveFileName(QWidget *owner, const QString &caption, const QString &start, const QString &filter,
                      const QString &defaultSuffix);
+// The folder-selection dialog, starting at the folder start; empty text when cancelled.
+QString FolderName(QWidget *owner, const QString &caption, const QString &start);
 
 // Lets tests answer file dialogs without showing them. While armed no dialog
 // is shown: each call is recorded and answered with the next queued name (with
@@ -31,6 +33,7 @@ struct Asked {
     QString start;
     QStringList nameFilters; // as the dialog lists them
     QString defaultSuffix;
+    bool folder = false; // FolderName asked
 };
 
 void expect(const QString &fileName);

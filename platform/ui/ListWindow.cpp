@@ -126,10 +126,7 @@ void ListWindow::setTitleStrip(const QString &caption, const QString &searchFiel
         m_search->setFixedWidth(121);
         m_search->setFont(fixedFont(QStringLiteral("Tahoma"), false, 8));
         // In accept mode Enter is the accept action's shortcut and never reaches the box.
-        installSearchBox(m_grid, m_search, [this](const QString &text) {
-            if (m_ds && m_ds->isOpen())
-                m_ds->seekPrefix(m_searchField, text);
-        });
+        installSearchBox(m_grid, m_search, [this](const QString &text) { search(text); });
         row->addWidget(m_search);
         m_aKeres->setVisible(true);
     }
@@ -175,6 +172,12 @@ void ListWindow::setAcceptMode(bool on)
     m_acceptMode = on;
     m_aElfogad->setEnabled(on);
     m_aElfogad->setVisible(on);
+}
+
+void ListWindow::search(const QString &text)
+{
+    if (m_ds && m_ds->isOpen())
+        m_ds->seekPrefix(m_searchField, text);
 }
 
 void ListWindow::updateStatus()
@@ -253,6 +256,17 @@ void ListWindow::showEvent(QShowEvent *e)
         m_model->setSortColumn(m_sortColumn, colorFromBgr(Beall().SorrendSzin));
     MenuRajzolBeallit(this);
     m_grid->setFocus();
+}
+
+int ListWindow::choose(const QString &keyField, int key)
+{
+    m_ds->open();
+    m_ds->locate(keyField, key);
+    int result = -1;
+    if (exec() == QDialog::Accepted)
+        result = m_ds->isEmpty() ? 0 : NullEgesz(m_ds->value(keyField), 0);
+    m_ds->close();
+    return result;
 }
 
 void ListWindow::done(int result)

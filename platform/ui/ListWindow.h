@@ -60,6 +60,12 @@ public:
     QAction *aElfogad() const { return m_aElfogad; }
     QAction *aBezar() const { return m_aBezar; }
 
+    // Runs the window as a chooser: opens the data set on the row whose keyField
+    // equals key (the first row when none does), shows the window modally and
+    // returns the accepted row's keyField (0 for a null key or an empty list) or
+    // -1; the data set is closed again.
+    int choose(const QString &keyField, int key);
+
     void done(int result) override;
 
 protected:
@@ -72,6 +78,9 @@ protected:
     virtual void initNewRow() {}
     // Shows the window's edit dialog over the current row; true when it ended with OK.
     virtual bool execEditDialog() { return false; }
+    // Every change of the search box's text: by default the first row, in the
+    // data set's order, whose search field begins with the text.
+    virtual void search(const QString &text);
 
     // The first show takes the place, the program's font size, the sort-column
     // colour and the owner-drawn menus.

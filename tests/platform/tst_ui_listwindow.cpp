@@ -53,10 +53,6 @@ protected:
     }
 };
 
-void typeKey(QWidget *w, const QString &text)
-{
-    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text, Qt::NoModifier);
-}
 
 QStringList captions(const QList<QAction *> &actions)
 {
@@ -152,7 +148,7 @@ private slots:
         QFETCH(QString, current);
         QVERIFY(showWindow());
         QCOMPARE(QApplication::focusWidget(), grid());
-        typeKey(grid(), typed);
+        typeText(grid(), typed);
         QCOMPARE(search()->text(), box);
         QCOMPARE(m_w->current(), current);
         QCOMPARE(QApplication::focusWidget(), box.isEmpty() ? grid() : static_cast<QWidget *>(search()));
@@ -165,18 +161,18 @@ private slots:
     void searchGoesOnInTheBox()
     {
         QVERIFY(showWindow());
-        typeKey(grid(), "k");
-        typeKey(search(), "ö"); // after the caret, not over a selection
+        typeText(grid(), "k");
+        typeText(search(), "ö"); // after the caret, not over a selection
         QCOMPARE(search()->text(), QStringLiteral("kö"));
         QCOMPARE(m_w->current(), QStringLiteral("Kölyök"));
-        typeKey(search(), "x"); // no name begins so: the row stays
+        typeText(search(), "x"); // no name begins so: the row stays
         QCOMPARE(m_w->current(), QStringLiteral("Kölyök"));
     }
 
     void searchBoxKeys()
     {
         QVERIFY(showWindow());
-        typeKey(grid(), "i");
+        typeText(grid(), "i");
         QTest::keyClick(search(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), grid());
         QTest::keyClick(grid(), Qt::Key_F, Qt::ControlModifier); // aKeres
@@ -215,7 +211,7 @@ private slots:
         QFETCH(bool, fromSearchBox);
         m_w->setAcceptMode(true);
         QVERIFY(showWindow());
-        typeKey(grid(), "n");
+        typeText(grid(), "n");
         if (!fromSearchBox)
             grid()->setFocus();
         QSignalSpy finished(m_w.get(), &QDialog::finished);
@@ -277,7 +273,7 @@ private slots:
         QCOMPARE(panel->text(), QStringLiteral("6: 1"));
         QTest::keyClick(grid(), Qt::Key_Down);
         QCOMPARE(panel->text(), QStringLiteral("6: 2"));
-        typeKey(grid(), "n");
+        typeText(grid(), "n");
         QCOMPARE(panel->text(), QStringLiteral("6: 5"));
         m_w->setStatusText(ListWindow::StatusText::CountSlashPos);
         m_w->tipus.first();
@@ -305,7 +301,7 @@ private slots:
             m_w->setDeleteQuestion(question);
         MessageBoxHook::expect(answer);
         QVERIFY(showWindow());
-        typeKey(grid(), "k");
+        typeText(grid(), "k");
         grid()->setFocus();
         QTest::keyClick(grid(), Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(MessageBoxHook::shown().size(), 1);

@@ -1,0 +1,26 @@
+#pragma once
+// The users edit dialog: edits the list's current row in place and posts it
+// itself once the password is given and typed twice alike.
+#include <QDialog>
+
+class DataSet;
+class QCheckBox;
+class QLineEdit;
+
+class Tfrm_FelhasznaloSzerkeszt : public QDialog {
+    Q_OBJECT
+public:
+    Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void done(int result) override;
+
+private:
+    void Rendben();
+
+    DataSet *m_felhasznalo;
+    QLineEdit *Edit1; // the password typed again, not bound
+    QList<QCheckBox *> m_jelolok;
+    bool m_wasShown = false;
+};
