@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -586,6 +587,70 @@ void benchSize(const QString &root, int members, int reps)
     }
     report(QStringLiteral("post an edited member (list reloaded)"), members, median(posts), median(rawPosts),
            QString());
+
+    // (e) re-sorting by a column title, (f) the type filter: the list reloaded in
+    // its order and the first screen read; beside the bare ordered scan.
+    const auto rawScan = [&raw, &sink](const std::string &sql) {
+        Stmt st(raw.get(), sql.c_str());
+        while (sqlite3_step(st.get()) == SQLITE_ROW)
+            sink += static_cast<unsigned long long>(sqlite3_column_int64(st.get(), 0));
+    };
+    for (const char *field : {"Sorszam", "Ugyfel_nev", "Horgigszam"}) {
+        std::vector<double> vorn, base;
+        for (int i = 0; i < reps; ++i) {
+            t.restart();
+            ds.setTable(QStringLiteral("ugyfel"), QString::fromLatin1(field));
+            ds.open();
+            sink += readRows(ds, 40);
+            vorn.push_back(msSince(t));
+            t.restart();
+            rawScan(std::string("SELECT rowid FROM ugyfel ORDER BY ") + field);
+            base.push_back(msSince(t));
+        }
+        report(QStringLiteral("re-sort by %1 + first screen").arg(QString::fromLatin1(field)), members,
+               median(vorn), median(base), QString());
+    }
+    {
+        std::vector<double> vorn, base;
+        for (int i = 0; i < reps; ++i) {
+            t.restart();
+            ds.setFilter(QStringLiteral("tipus=3"));
+            sink += readRows(ds, 40);
+            vorn.push_back(msSince(t));
+            ds.setFilter(QString());
+            t.restart();
+            rawScan("SELECT rowid FROM ugyfel WHERE Tipus = 3 ORDER BY Ugyfel_nev");
+            base.push_back(msSince(t));
+        }
+        report(QStringLiteral("type filter on + first screen"), members, median(vorn), median(base), QString());
+    }
+
+    // (g) moving row by row: the next row's key and its photo looked up, as the
+    // detail panel does on every move.
+    {
+        ds.setTable(QStringLiteral("ugyfel"), QStringLiteral("Ugyfel_nev"));
+        ds.open();
+        const QString pictures = root + QStringLiteral("/Kepek");
+        std::vector<double> vorn, base;
+        Stmt byRow(raw.get(), "SELECT Ugyfel FROM ugyfel WHERE rowid = ?");
+        for (int r = 0; r < std::min(2000, ds.recordCount()); ++r) {
+            t.restart();
+            ds.moveTo(r);
+            const int key = ds.value(QStringLiteral("Ugyfel")).toInt();
+            sink += QFileInfo::exists(pictures + QStringLiteral("/%1.jpg").arg(key, 5, 10, QChar('0'))) ? 1 : 0;
+            vorn.push_back(double(t.nsecsElapsed()) / 1e6);
+            t.restart();
+            sqlite3_bind_int(byRow.get(), 1, r + 1);
+            if (sqlite3_step(byRow.get()) == SQLITE_ROW)
+                sink += QFileInfo::exists(pictures + QStringLiteral("/%1.jpg").arg(sqlite3_column_int(byRow.get(), 0)))
+                            ? 1
+                            : 0;
+            sqlite3_reset(byRow.get());
+            base.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        report(QStringLiteral("move one row + photo lookup (median of %1)").arg(vorn.size()), members, median(vorn),
+               median(base), QString());
+    }
 
     g_sink = g_sink + sink;
     progress("baseline plans: open: %s | search: %s\n", queryPlan(raw.get(), OpenSql).toUtf8().constData(),

@@ -10,6 +10,7 @@
 #include "mainwindow/Archival.h"
 #include "mainwindow/Nevjegy.h"
 #include "mainwindow/Readme.h"
+#include "payments/TorzsFiztip.h"
 #include "platform/db/DataSet.h"
 #include "platform/io/Documents.h"
 
@@ -83,7 +84,7 @@ const std::vector<Parancs> &parancsok()
         {"aLevel", "Súgó", "Levélküldés Kelvarnak", nullptr, K(), S::SP_DialogOkButton},
         {"aHonlap", "Súgó", "Kelvar honlapja", nullptr, K(), S::SP_DriveNetIcon},
         {"aUjdonsag", "Súgó", "Újdonságok az Interneten", nullptr, K(), S::SP_BrowserReload},
-        {"aNevjegy", "Súgó", "Névjegy", nullptr, K(Qt::ALT | Qt::Key_F1), S::SP_TitleBarMenuButton},
+        {"aNevjegy", "Súgó", "Névjegy", nullptr, K(Qt::ALT | Qt::Key_F1), S::SP_ComputerIcon},
         {"aBetuNovel", "Nézet", "Betűméret növelése", nullptr, K(Qt::CTRL | Qt::Key_F10), S::SP_ArrowUp},
         {"aBetuCsokkent", "Nézet", "Betűméret csökkentése", nullptr, K(Qt::SHIFT | Qt::Key_F10), S::SP_ArrowDown},
         {"aTipus", "Törzsadatok", "Tagság típusok", "Típusok", K(), S::SP_DirIcon},
@@ -147,6 +148,11 @@ void Tfrm_Main::buildActions()
     wire("aTipus", [this] { TipusValaszt(-1, false, this); });
     wire("aBeallit", [this] { BeallitasokSzerkeszt(this); });
     wire("aFelhaszn", [this] { FelhasznalokMutat(this); });
+    wire("aFizTip", [this] {
+        int ido = 0, osszeg = 0;
+        bool eves = false;
+        FiztipValaszt(-1, false, ido, osszeg, eves, this);
+    });
 }
 
 void Tfrm_Main::buildMenus()
