@@ -1,3 +1,40 @@
 #pragma once
-// Fish species.
-#include <QWidget>
+// Fish species: the list window, its edit dialog and the chooser.
+#include "platform/ui/ListWindow.h"
+
+#include <QDialog>
+
+// The species in key order (order of creation); the list posts the edited row.
+class Tfrm_TorzsHalfaj : public ListWindow {
+    Q_OBJECT
+public:
+    explicit Tfrm_TorzsHalfaj(QWidget *parent = nullptr);
+
+protected:
+    bool execEditDialog() override;
+    // The first species in name order whose name begins with the text, while the
+    // list stays in key order.
+    void search(const QString &text) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    DataSet *m_halfaj;
+};
+
+// Edits the list's current row in place; saves nothing itself. Esc does not
+// close it: only "Mégsem" and the close box cancel.
+class Tfrm_TorzsHalfaj_Szerkeszt : public QDialog {
+    Q_OBJECT
+public:
+    Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void done(int result) override;
+};
+
+// The fish-species chooser and the only way the list window is opened: opens on
+// the species `halfaj` (the first one when there is none such), returns the
+// accepted species' key (0 for a null key or an empty list) or -1.
+int HalfajValaszt(int halfaj, bool elfogad, QWidget *owner = nullptr);

@@ -473,13 +473,7 @@ bool Tfrm_Main::Keres(const QString &text)
 {
     if (text.isEmpty() || !m_ugyfel->isOpen())
         return false;
-    if (m_sorrendMezo == QLatin1String("Sorszam")) {
-        // The serial number is compared as a whole number; other text finds nothing.
-        bool ok = false;
-        const int n = text.toInt(&ok);
-        return ok && m_ugyfel->locate("Sorszam", n);
-    }
-    return m_ugyfel->seekPrefix(m_sorrendMezo, text);
+    return searchInOrder(*m_ugyfel, m_sorrendMezo, text);
 }
 
 void Tfrm_Main::UgrasFul(int tab)

@@ -5,6 +5,7 @@
 #include "admin/Beallit.h"
 #include "admin/Felhasznalo.h"
 #include "admin/TorzsMe.h"
+#include "catches/TorzsHalfaj.h"
 #include "foundation/Beall.h"
 #include "foundation/Folders.h"
 #include "mainwindow/Archival.h"
@@ -148,6 +149,7 @@ void Tfrm_Main::buildActions()
     wire("aTipus", [this] { TipusValaszt(-1, false, this); });
     wire("aBeallit", [this] { BeallitasokSzerkeszt(this); });
     wire("aFelhaszn", [this] { FelhasznalokMutat(this); });
+    wire("aHalfaj", [this] { HalfajValaszt(-1, false, this); });
     wire("aFizTip", [this] {
         int ido = 0, osszeg = 0;
         bool eves = false;
