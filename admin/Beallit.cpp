@@ -47,9 +47,9 @@ void felirat(QWidget *parent, const QString &text, QWidget *buddy)
 
 } // namespace
 
-Tfrm_Beallit::Tfrm_Beallit(DataSet *beallit, QWidget *parent) : QDialog(parent)
+Tfrm_Beallit::Tfrm_Beallit(DataSet *beallit, QWidget *parent)
+    : EditDialog(QStringLiteral("frm_Beallit"), parent)
 {
-    setObjectName(QStringLiteral("frm_Beallit"));
     setWindowTitle(QStringLiteral("Beállítások"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -127,24 +127,12 @@ void Tfrm_Beallit::Atir(TBeall &b) const
 
 void Tfrm_Beallit::showEvent(QShowEvent *e)
 {
-    QDialog::showEvent(e);
+    EditDialog::showEvent(e);
     if (m_wasShown)
         return;
     m_wasShown = true;
-    int left = x(), top = y();
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
     for (QCheckBox *c : findChildren<QCheckBox *>())
         c->resize(c->sizeHint());
-}
-
-void Tfrm_Beallit::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 void Tfrm_Beallit::Tallozas()

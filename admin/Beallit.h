@@ -2,14 +2,14 @@
 // The settings dialog: three values of the settings record (the file Vorn.ini
 // gets them when the main window closes) and the beallit row shared by every
 // workstation of the data folder.
-#include <QDialog>
+#include "platform/ui/EditDialog.h"
 
 class DataSet;
 class QCheckBox;
 class QLineEdit;
 struct TBeall;
 
-class Tfrm_Beallit : public QDialog {
+class Tfrm_Beallit : public EditDialog {
     Q_OBJECT
 public:
     // beallit is in insert or edit state; the other controls start from Beall().
@@ -20,7 +20,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void done(int result) override;
 
 private:
     void Tallozas(); // BitBtn1

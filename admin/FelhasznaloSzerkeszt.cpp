@@ -1,6 +1,5 @@
 #include "admin/FelhasznaloSzerkeszt.h"
 
-#include "foundation/Beall.h"
 #include "foundation/Schema.h"
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
@@ -49,9 +48,8 @@ QLabel *felirat(QWidget *dlg, const QString &text, QWidget *buddy)
 } // namespace
 
 Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidget *parent)
-    : QDialog(parent), m_felhasznalo(felhasznalo)
+    : EditDialog("frm_FelhasznaloSzerkeszt", parent), m_felhasznalo(felhasznalo)
 {
-    setObjectName("frm_FelhasznaloSzerkeszt");
     setWindowTitle(QStringLiteral("Felhasználó adatainak szerkesztése"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -122,16 +120,10 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidg
 
 void Tfrm_FelhasznaloSzerkeszt::showEvent(QShowEvent *e)
 {
-    QDialog::showEvent(e);
+    EditDialog::showEvent(e);
     if (m_wasShown)
         return;
     m_wasShown = true;
-    int left = x(), top = y();
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
     // Both boxes stand at the right of the wider caption, whatever the font size.
     int w = 0;
     for (QCheckBox *c : m_jelolok)
@@ -140,12 +132,6 @@ void Tfrm_FelhasznaloSzerkeszt::showEvent(QShowEvent *e)
         c->resize(w, c->sizeHint().height());
     // An unchanged password needs no retyping.
     Edit1->setText(NullSzoveg(m_felhasznalo->value("jelszo"), {}));
-}
-
-void Tfrm_FelhasznaloSzerkeszt::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 void Tfrm_FelhasznaloSzerkeszt::Rendben()

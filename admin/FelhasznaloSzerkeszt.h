@@ -1,20 +1,19 @@
 #pragma once
 // The users edit dialog: edits the list's current row in place and posts it
 // itself once the password is given and typed twice alike.
-#include <QDialog>
+#include "platform/ui/EditDialog.h"
 
 class DataSet;
 class QCheckBox;
 class QLineEdit;
 
-class Tfrm_FelhasznaloSzerkeszt : public QDialog {
+class Tfrm_FelhasznaloSzerkeszt : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void done(int result) override;
 
 private:
     void Rendben();

@@ -1,6 +1,5 @@
 #include "admin/TorzsCimke.h"
 
-#include "foundation/Beall.h"
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/BoundControls.h"
@@ -41,9 +40,8 @@ void Tfrm_TorzsCimke::resizeEvent(QResizeEvent *e)
 }
 
 Tfrm_TorzsCimke_Szerkeszt::Tfrm_TorzsCimke_Szerkeszt(DataSet *cimke, QWidget *parent)
-    : QDialog(parent), m_cimke(cimke)
+    : EditDialog("frm_TorzsCimke_Szerkeszt", parent), m_cimke(cimke)
 {
-    setObjectName("frm_TorzsCimke_Szerkeszt");
     setWindowTitle(QStringLiteral("Címke szerkesztés"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -94,26 +92,6 @@ Tfrm_TorzsCimke_Szerkeszt::Tfrm_TorzsCimke_Szerkeszt(DataSet *cimke, QWidget *pa
     connect(btnMegsem, &QPushButton::clicked, this, &QDialog::reject);
     enableDialogBehaviour(this);
     sorrend.first()->setFocus();
-}
-
-void Tfrm_TorzsCimke_Szerkeszt::showEvent(QShowEvent *e)
-{
-    QDialog::showEvent(e);
-    if (m_wasShown)
-        return;
-    m_wasShown = true;
-    int left = x(), top = y();
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
-}
-
-void Tfrm_TorzsCimke_Szerkeszt::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 void Tfrm_TorzsCimke_Szerkeszt::Rendben()

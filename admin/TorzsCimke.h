@@ -1,9 +1,8 @@
 #pragma once
 // Label sheet layouts: the list window, its edit dialog and the chooser that
 // hands a layout to the label printing.
+#include "platform/ui/EditDialog.h"
 #include "platform/ui/ListWindow.h"
-
-#include <QDialog>
 
 class Tfrm_TorzsCimke : public ListWindow {
     Q_OBJECT
@@ -21,20 +20,15 @@ private:
 
 // Edits the list's current row in place and posts it itself. The tab order
 // goes from the top margin to OK and only then to the other values.
-class Tfrm_TorzsCimke_Szerkeszt : public QDialog {
+class Tfrm_TorzsCimke_Szerkeszt : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_TorzsCimke_Szerkeszt(DataSet *cimke, QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *e) override;
-    void done(int result) override;
 
 private:
     void Rendben();
 
     DataSet *m_cimke;
-    bool m_wasShown = false;
 };
 
 // A layout as the chooser gives it back; null values read as 0.

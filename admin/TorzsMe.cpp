@@ -1,6 +1,5 @@
 #include "admin/TorzsMe.h"
 
-#include "foundation/Beall.h"
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/BoundControls.h"
@@ -68,9 +67,8 @@ void Tfrm_TorzsMe::resizeEvent(QResizeEvent *e)
     grid()->setColumnWidth(0, grid()->width() - 40);
 }
 
-Tfrm_TorzsMe_Szerkeszt::Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent) : QDialog(parent), m_tipus(tipus)
+Tfrm_TorzsMe_Szerkeszt::Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent) : EditDialog("frm_TorzsMe_Szerkeszt", parent), m_tipus(tipus)
 {
-    setObjectName("frm_TorzsMe_Szerkeszt");
     setWindowTitle(QStringLiteral("Tagság típusok"));
     setFixedSize(274, 142);
     setFont(QFont("Tahoma"));
@@ -127,23 +125,6 @@ void Tfrm_TorzsMe_Szerkeszt::setSzin(const QColor &c)
     QPalette p = Shape1->palette();
     p.setColor(QPalette::Window, c);
     Shape1->setPalette(p);
-}
-
-void Tfrm_TorzsMe_Szerkeszt::showEvent(QShowEvent *e)
-{
-    int left = 10, top = 10;
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
-    QDialog::showEvent(e);
-}
-
-void Tfrm_TorzsMe_Szerkeszt::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 void Tfrm_TorzsMe_Szerkeszt::SzinValaszt()

@@ -1,8 +1,7 @@
 #pragma once
 // Membership types: the list window, its edit dialog and the chooser.
+#include "platform/ui/EditDialog.h"
 #include "platform/ui/ListWindow.h"
-
-#include <QDialog>
 
 class QLabel;
 class QPushButton;
@@ -24,16 +23,12 @@ private:
 };
 
 // Edits the list's current row in place and posts it itself.
-class Tfrm_TorzsMe_Szerkeszt : public QDialog {
+class Tfrm_TorzsMe_Szerkeszt : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent = nullptr);
     QColor szin() const { return m_szin; }
     void setSzin(const QColor &c);  // the preview's colour
-
-protected:
-    void showEvent(QShowEvent *e) override;
-    void done(int result) override;
 
 private:
     void SzinValaszt();

@@ -1,6 +1,5 @@
 #include "admin/Tulajdonos.h"
 
-#include "foundation/Beall.h"
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/BoundControls.h"
@@ -11,9 +10,8 @@
 #include <QPushButton>
 
 Tfrm_Tulajdonos::Tfrm_Tulajdonos(DataSet *tulajdonos, QWidget *parent)
-    : QDialog(parent), m_tulajdonos(tulajdonos)
+    : EditDialog(QStringLiteral("frm_Tulajdonos"), parent), m_tulajdonos(tulajdonos)
 {
-    setObjectName(QStringLiteral("frm_Tulajdonos"));
     setWindowTitle(QStringLiteral("Egyesület adatai"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -67,23 +65,6 @@ Tfrm_Tulajdonos::Tfrm_Tulajdonos(DataSet *tulajdonos, QWidget *parent)
     connect(btnMegsem, &QPushButton::clicked, this, &QDialog::reject);
     enableDialogBehaviour(this);
     findChild<QWidget *>(QStringLiteral("DBEdit1"))->setFocus();
-}
-
-void Tfrm_Tulajdonos::showEvent(QShowEvent *e)
-{
-    int left = 10, top = 10;
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
-    QDialog::showEvent(e);
-}
-
-void Tfrm_Tulajdonos::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 void Tfrm_Tulajdonos::Rendben()

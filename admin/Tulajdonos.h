@@ -1,19 +1,15 @@
 #pragma once
 // The owner record: the association's name and contacts that the reports print
 // in their headers and the main window shows in its caption.
-#include <QDialog>
+#include "platform/ui/EditDialog.h"
 
 class DataSet;
 
 // Edits the caller's tulajdonos row (in insert or edit state) and posts it itself.
-class Tfrm_Tulajdonos : public QDialog {
+class Tfrm_Tulajdonos : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_Tulajdonos(DataSet *tulajdonos, QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *e) override;
-    void done(int result) override;
 
 private:
     void Rendben(); // btnOK

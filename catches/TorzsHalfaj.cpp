@@ -1,7 +1,5 @@
 #include "catches/TorzsHalfaj.h"
 
-#include "foundation/Beall.h"
-#include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/BoundControls.h"
 #include "platform/ui/GridView.h"
@@ -56,9 +54,9 @@ void Tfrm_TorzsHalfaj::resizeEvent(QResizeEvent *e)
     grid()->setColumnWidth(0, grid()->width() - 40);
 }
 
-Tfrm_TorzsHalfaj_Szerkeszt::Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget *parent) : QDialog(parent)
+Tfrm_TorzsHalfaj_Szerkeszt::Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget *parent)
+    : EditDialog("frm_TorzsHalfaj_Szerkeszt", parent)
 {
-    setObjectName("frm_TorzsHalfaj_Szerkeszt");
     setWindowTitle(QStringLiteral("Halfajok"));
     setFixedSize(232, 147);
     setFont(QFont("Tahoma"));
@@ -88,28 +86,11 @@ Tfrm_TorzsHalfaj_Szerkeszt::Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget 
     DBEdit1->setFocus();
 }
 
-void Tfrm_TorzsHalfaj_Szerkeszt::showEvent(QShowEvent *e)
-{
-    int left = 10, top = 10;
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
-    QDialog::showEvent(e);
-}
-
 void Tfrm_TorzsHalfaj_Szerkeszt::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(e);
-}
-
-void Tfrm_TorzsHalfaj_Szerkeszt::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 int HalfajValaszt(int halfaj, bool elfogad, QWidget *owner)

@@ -1,8 +1,7 @@
 #pragma once
 // Fish species: the list window, its edit dialog and the chooser.
+#include "platform/ui/EditDialog.h"
 #include "platform/ui/ListWindow.h"
-
-#include <QDialog>
 
 // The species in key order (order of creation); the list posts the edited row.
 class Tfrm_TorzsHalfaj : public ListWindow {
@@ -23,15 +22,13 @@ private:
 
 // Edits the list's current row in place; saves nothing itself. Esc does not
 // close it: only "Mégsem" and the close box cancel.
-class Tfrm_TorzsHalfaj_Szerkeszt : public QDialog {
+class Tfrm_TorzsHalfaj_Szerkeszt : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget *parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
-    void done(int result) override;
 };
 
 // The fish-species chooser and the only way the list window is opened: opens on

@@ -123,7 +123,7 @@ std::vector<Table> makeTables()
 
     t.push_back({"megj",
                  {{"ugyfel", T::Integer},
-                  {"doknev", T::Text, 255},
+                  {"doknev", T::Text},
                   {"doknev_rovid", T::Text, 255},
                   {"datum", T::Date}},
                  {"ugyfel", "doknev"},

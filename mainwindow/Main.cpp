@@ -9,6 +9,7 @@
 #include "members/Szerkeszt.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/BoundControls.h"
+#include "platform/ui/EditDialog.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/GridView.h"
@@ -570,9 +571,7 @@ void Tfrm_Main::BetumeretValt(int delta)
     if ((delta > 0 && size >= 10) || (delta < 0 && size <= 8))
         return;
     size += delta;
-    QFont f = font();
-    f.setPointSize(size);
-    setFont(f);
+    applyProgramFontSize(this);
 }
 
 void Tfrm_Main::FotoValaszt()
@@ -624,9 +623,7 @@ void Tfrm_Main::showPosition()
         move(b.Bal, b.Felul);
         resize(b.Szeles, b.Magas);
     }
-    QFont f = font();
-    f.setPointSize(b.Betumeret);
-    setFont(f);
+    applyProgramFontSize(this);
 }
 
 void Tfrm_Main::showEvent(QShowEvent *e)

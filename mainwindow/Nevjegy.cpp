@@ -1,7 +1,7 @@
 #include "mainwindow/Nevjegy.h"
 
-#include "foundation/Beall.h"
 #include "mainwindow/Splash.h"
+#include "platform/ui/EditDialog.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -93,9 +93,7 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::M
 
 void Tfrm_Nevjegy::showEvent(QShowEvent *e)
 {
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
+    applyProgramFontSize(this);
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

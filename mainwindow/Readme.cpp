@@ -1,7 +1,7 @@
 #include "mainwindow/Readme.h"
 
-#include "foundation/Beall.h"
 #include "platform/db/DataFolder.h"
+#include "platform/ui/EditDialog.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -46,9 +46,7 @@ QString Tfrm_Readme::szoveg()
 
 void Tfrm_Readme::showEvent(QShowEvent *e)
 {
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
+    applyProgramFontSize(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(e);

@@ -96,10 +96,9 @@ void datumBeallit(BoundDateEdit *d, const QVariant &v)
 } // namespace
 
 Tfrm_Szerkeszt::Tfrm_Szerkeszt(DataSet *ugyfel, QWidget *parent)
-    : QDialog(parent), m_ugyfel(ugyfel),
+    : EditDialog(QStringLiteral("frm_Szerkeszt"), parent), m_ugyfel(ugyfel),
       m_tipusValaszto([this](int tipus) { return TipusValaszt(tipus, true, this); })
 {
-    setObjectName(QStringLiteral("frm_Szerkeszt"));
     setWindowTitle(QStringLiteral("Szerkesztés"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -236,16 +235,10 @@ Tfrm_Szerkeszt::Tfrm_Szerkeszt(DataSet *ugyfel, QWidget *parent)
 
 void Tfrm_Szerkeszt::showEvent(QShowEvent *e)
 {
-    QDialog::showEvent(e);
+    EditDialog::showEvent(e);
     if (m_wasShown)
         return;
     m_wasShown = true;
-    int left = x(), top = y();
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
     // The captions keep their left edge whatever the font size.
     for (QCheckBox *c : findChildren<QCheckBox *>())
         c->resize(c->sizeHint());
@@ -255,12 +248,6 @@ void Tfrm_Szerkeszt::showEvent(QShowEvent *e)
     datumBeallit(Dat_belep, m_ugyfel->value("Dat_belep"));
     for (int i = 0; i < 6; ++i)
         m_caption[i]->setText(Beall().m[size_t(i)]);
-}
-
-void Tfrm_Szerkeszt::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 bool Tfrm_Szerkeszt::eventFilter(QObject *obj, QEvent *e)

@@ -3,7 +3,7 @@
 // which is in insert or edit state for the dialog's whole life; the dialog never
 // posts: the caller posts after OK and cancels otherwise. Only the three date
 // pickers wait for OK before they reach the row.
-#include <QDialog>
+#include "platform/ui/EditDialog.h"
 #include <functional>
 
 class DataSet;
@@ -12,7 +12,7 @@ class BoundLineEdit;
 class QLabel;
 class QPushButton;
 
-class Tfrm_Szerkeszt : public QDialog {
+class Tfrm_Szerkeszt : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_Szerkeszt(DataSet *ugyfel, QWidget *parent = nullptr);
@@ -24,7 +24,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void done(int result) override;
     bool eventFilter(QObject *obj, QEvent *e) override;
 
 private:

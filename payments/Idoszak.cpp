@@ -2,7 +2,6 @@
 
 #include "foundation/Beall.h"
 #include "foundation/Formats.h"
-#include "foundation/Seged.h"
 #include "platform/ui/WidgetBehaviour.h"
 
 #include <QDateEdit>
@@ -84,9 +83,8 @@ QPushButton *gomb(const char *name, const QString &caption, QWidget *parent, con
 
 } // namespace
 
-Tfrm_Idoszak::Tfrm_Idoszak(QWidget *parent) : QDialog(parent)
+Tfrm_Idoszak::Tfrm_Idoszak(QWidget *parent) : EditDialog("frm_Idoszak", parent)
 {
-    setObjectName("frm_Idoszak");
     setWindowTitle(QStringLiteral("Időszak megadása"));
     setFixedSize(258, 296);
     setFont(QFont("Tahoma"));
@@ -136,23 +134,6 @@ void Tfrm_Idoszak::Beallit(Idokoz (*valasztas)(const QDate &))
     const Idokoz k = valasztas(m_ma.isValid() ? m_ma : QDate::currentDate());
     eAlso->setDate(k.also);
     eFelso->setDate(k.felso);
-}
-
-void Tfrm_Idoszak::showEvent(QShowEvent *e)
-{
-    int left = 10, top = 10;
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
-    QDialog::showEvent(e);
-}
-
-void Tfrm_Idoszak::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 bool IdoszakMegad(QDate &also, QDate &felso, const QString &felirat, QWidget *owner)

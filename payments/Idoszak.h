@@ -1,8 +1,9 @@
 #pragma once
 // The period dialog every report and list covering a span of days asks with,
 // its quick choices and the "one month back" preset of the period commands.
+#include "platform/ui/EditDialog.h"
+
 #include <QDate>
-#include <QDialog>
 
 class QDateEdit;
 
@@ -22,7 +23,7 @@ Idokoz Iden(const QDate &ma);      // 1 January to 31 December of the year of ma
 // shorter: 31 March gives the last day of February.
 QDate EgyHonappalKorabban(const QDate &d);
 
-class Tfrm_Idoszak : public QDialog {
+class Tfrm_Idoszak : public EditDialog {
     Q_OBJECT
 public:
     explicit Tfrm_Idoszak(QWidget *parent = nullptr);
@@ -32,11 +33,6 @@ public:
     // The day the quick choices count from; invalid (the default) means the
     // current date at the moment a button is pressed.
     void setMa(const QDate &ma) { m_ma = ma; }
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent *e) override;
 
 private:
     void Beallit(Idokoz (*valasztas)(const QDate &));

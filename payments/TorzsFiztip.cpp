@@ -1,6 +1,5 @@
 #include "payments/TorzsFiztip.h"
 
-#include "foundation/Beall.h"
 #include "foundation/Formats.h"
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
@@ -64,9 +63,8 @@ void Tfrm_TorzsFiztip::resizeEvent(QResizeEvent *e)
 }
 
 Tfrm_TorzsFiztip_Szerkeszt::Tfrm_TorzsFiztip_Szerkeszt(DataSet *fiztip, QWidget *parent)
-    : QDialog(parent), m_fiztip(fiztip)
+    : EditDialog("frm_TorzsFiztip_Szerkeszt", parent), m_fiztip(fiztip)
 {
-    setObjectName("frm_TorzsFiztip_Szerkeszt");
     setWindowTitle(QStringLiteral("Fizetési típus szerkesztése"));
     setFixedSize(276, 189);
     setFont(QFont("Tahoma"));
@@ -119,23 +117,6 @@ Tfrm_TorzsFiztip_Szerkeszt::Tfrm_TorzsFiztip_Szerkeszt(DataSet *fiztip, QWidget 
     connect(btnMegsem, &QPushButton::clicked, this, &QDialog::reject);
     enableDialogBehaviour(this);
     DBEdit1->setFocus();
-}
-
-void Tfrm_TorzsFiztip_Szerkeszt::showEvent(QShowEvent *e)
-{
-    int left = 10, top = 10;
-    AblakHelyBetolt(objectName(), left, top);
-    move(left, top);
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
-    QDialog::showEvent(e);
-}
-
-void Tfrm_TorzsFiztip_Szerkeszt::done(int result)
-{
-    AblakHelyMent(objectName(), x(), y());
-    QDialog::done(result);
 }
 
 void Tfrm_TorzsFiztip_Szerkeszt::Rendben()

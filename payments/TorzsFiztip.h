@@ -1,8 +1,7 @@
 #pragma once
 // Payment types: the list window, its edit dialog and the chooser.
+#include "platform/ui/EditDialog.h"
 #include "platform/ui/ListWindow.h"
-
-#include <QDialog>
 
 class Tfrm_TorzsFiztip : public ListWindow {
     Q_OBJECT
@@ -22,15 +21,10 @@ private:
 // Edits the list's current row in place and posts it itself. A post the
 // storage refuses is not caught here: the application's handler shows the
 // message and the dialog stays open over the row still being edited.
-class Tfrm_TorzsFiztip_Szerkeszt : public QDialog {
+class Tfrm_TorzsFiztip_Szerkeszt : public EditDialog {
     Q_OBJECT
 public:
     Tfrm_TorzsFiztip_Szerkeszt(DataSet *fiztip, QWidget *parent = nullptr);
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent *e) override;
 
 private:
     void Rendben();

@@ -2,6 +2,7 @@
 
 #include "foundation/Beall.h"
 #include "foundation/Seged.h"
+#include "platform/ui/EditDialog.h"
 #include "platform/ui/GridView.h"
 #include "platform/ui/MenuStyle.h"
 #include "platform/ui/MessageBoxes.h"
@@ -249,9 +250,10 @@ void ListWindow::showEvent(QShowEvent *e)
         }
         move(left, top);
     }
-    QFont f = font();
-    f.setPointSize(Beall().Betumeret);
-    setFont(f);
+    applyProgramFontSize(this);
+    // Every button of the toolbar stays reachable, whatever the font gives it.
+    if (width() < m_toolBar->sizeHint().width())
+        resize(m_toolBar->sizeHint().width(), height());
     if (m_model && m_sortColumn >= 0)
         m_model->setSortColumn(m_sortColumn, colorFromBgr(Beall().SorrendSzin));
     MenuRajzolBeallit(this);

@@ -1,0 +1,25 @@
+#pragma once
+// The base of the small edit dialogs: each remembers its place in the settings
+// file under its window name and takes the program-wide font size when shown.
+#include <QDialog>
+
+class QWidget;
+
+// Point size of w's font := the settings record's Betumeret.
+void applyProgramFontSize(QWidget *w);
+
+class EditDialog : public QDialog {
+    Q_OBJECT
+public:
+    // windowName is the object name and the settings-file section of Left/Top.
+    explicit EditDialog(const QString &windowName, QWidget *parent = nullptr);
+
+    // Stores Left/Top, then closes as QDialog does.
+    void done(int result) override;
+
+protected:
+    // Every show the program makes (not one the window system reports, such as
+    // coming back from minimized) restores Left/Top and applies the font size
+    // before the dialog appears; a subclass calls this first.
+    void showEvent(QShowEvent *e) override;
+};
