@@ -1,28 +1,13 @@
 #include "platform/ui/FieldText.h"
 
+#include "foundation/Seged.h"
+
 #include "foundation/Formats.h"
 
 #include <QDateTime>
 #include <limits>
 
-QString fieldText(const QVariant &value)
-{
-    if (value.isNull())
-        return {};
-    switch (value.typeId()) {
-    case QMetaType::QDate:
-        return Formats::date(value.toDate());
-    case QMetaType::QTime:
-        return Formats::time(value.toTime());
-    case QMetaType::QDateTime:
-        return Formats::dateTime(value.toDateTime());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return Formats::general(value.toDouble());
-    default:
-        return value.toString();
-    }
-}
+QString fieldText(const QVariant &value) { return NullSzoveg(value, QString()); }
 
 bool parseFieldText(Schema::Type type, const QString &text, QVariant &value, QString &error)
 {
