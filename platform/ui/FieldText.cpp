@@ -1,8 +1,7 @@
 #include "platform/ui/FieldText.h"
 
-#include "foundation/Seged.h"
-
 #include "foundation/Formats.h"
+#include "foundation/Seged.h"
 
 #include <QDateTime>
 #include <limits>
