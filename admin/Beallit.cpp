@@ -88,15 +88,10 @@ Tfrm_Beallit::Tfrm_Beallit(DataSet *beallit, QWidget *parent)
     Image1->setGeometry(348, 12, 64, 64);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_DirHomeIcon).pixmap(64, 64));
 
-    auto *btnTulajdonos = new QPushButton(QStringLiteral("Egyesület adatai..."), this);
-    btnTulajdonos->setObjectName(QStringLiteral("btnTulajdonos"));
-    btnTulajdonos->setGeometry(286, 222, 125, 25);
-    auto *Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(336, 260, 75, 25);
-    auto *Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(336, 292, 75, 25);
+    auto *btnTulajdonos = addButton(QStringLiteral("btnTulajdonos"), QStringLiteral("Egyesület adatai..."),
+                                    {286, 222, 125, 25});
+    auto *Button1 = addButton(QStringLiteral("Button1"), QStringLiteral("OK"), {336, 260, 75, 25});
+    auto *Button2 = addButton(QStringLiteral("Button2"), QStringLiteral("Mégsem"), {336, 292, 75, 25});
     // No default button: Enter moves on or presses the focused button.
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(false);

@@ -98,14 +98,8 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidg
     Edit1->setMaxLength(Schema::width("felhasznalo", "jelszo"));
     felirat(this, QStringLiteral("Jelszó még egyszer"), Edit1);
 
-    auto *btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setGeometry(130, 220, 75, 25);
-    auto *btnCancel = new QPushButton(QStringLiteral("Mégsem"), this);
-    btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(214, 220, 75, 25);
-    for (QPushButton *b : {btnOK, btnCancel})
-        b->setAutoDefault(false);
+    auto *btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), {130, 220, 75, 25});
+    auto *btnCancel = addButton(QStringLiteral("btnCancel"), QStringLiteral("Mégsem"), {214, 220, 75, 25});
 
     const QList<QWidget *> sorrend{DBEdit1, DBCheckBox1, DBCheckBox2, DBEdit3,
                                    DBEdit2, Edit1,       btnOK,       btnCancel};

@@ -74,14 +74,8 @@ Tfrm_TorzsCimke_Szerkeszt::Tfrm_TorzsCimke_Szerkeszt(DataSet *cimke, QWidget *pa
     QList<QWidget *> sorrend;
     for (const Mezo &m : elol)
         sorrend << mezo(m);
-    auto *btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setGeometry(108, 152, 75, 25);
-    auto *btnMegsem = new QPushButton(QStringLiteral("Mégsem"), this);
-    btnMegsem->setObjectName("btnMegsem");
-    btnMegsem->setGeometry(192, 152, 75, 25);
-    for (QPushButton *b : {btnOK, btnMegsem})
-        b->setAutoDefault(false);
+    auto *btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), {108, 152, 75, 25});
+    auto *btnMegsem = addButton(QStringLiteral("btnMegsem"), QStringLiteral("Mégsem"), {192, 152, 75, 25});
     sorrend << btnOK << btnMegsem;
     for (const Mezo &m : hatul)
         sorrend << mezo(m);

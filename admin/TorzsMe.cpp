@@ -15,7 +15,10 @@
 
 namespace {
 
-int bgrFromColor(const QColor &c) { return c.blue() * 65536 + c.green() * 256 + c.red(); }
+int bgrFromColor(const QColor &c)
+{
+    return c.blue() * 65536 + c.green() * 256 + c.red();
+}
 
 // A label that acts like a link: a click runs the given function.
 class LinkLabel : public QLabel {
@@ -53,7 +56,10 @@ Tfrm_TorzsMe::Tfrm_TorzsMe(QWidget *parent) : ListWindow(parent), m_tipus(new Da
     setPosting(Posting::ByDialog);
 }
 
-void Tfrm_TorzsMe::initNewRow() { m_tipus->setValue("Tipus", KovetkezoAzon("tipus", "tipus")); }
+void Tfrm_TorzsMe::initNewRow()
+{
+    m_tipus->setValue("Tipus", KovetkezoAzon("tipus", "tipus"));
+}
 
 bool Tfrm_TorzsMe::execEditDialog()
 {
@@ -67,7 +73,8 @@ void Tfrm_TorzsMe::resizeEvent(QResizeEvent *e)
     grid()->setColumnWidth(0, grid()->width() - 40);
 }
 
-Tfrm_TorzsMe_Szerkeszt::Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent) : EditDialog("frm_TorzsMe_Szerkeszt", parent), m_tipus(tipus)
+Tfrm_TorzsMe_Szerkeszt::Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent)
+    : EditDialog("frm_TorzsMe_Szerkeszt", parent), m_tipus(tipus)
 {
     setWindowTitle(QStringLiteral("Tagság típusok"));
     setFixedSize(274, 142);
@@ -97,14 +104,8 @@ Tfrm_TorzsMe_Szerkeszt::Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent) 
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(1, 1, 103, 63);
 
-    auto *btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setGeometry(182, 64, 75, 25);
-    auto *btnMegsem = new QPushButton(QStringLiteral("Mégsem"), this);
-    btnMegsem->setObjectName("btnMegsem");
-    btnMegsem->setGeometry(182, 96, 75, 25);
-    for (QPushButton *b : {btnOK, btnMegsem})
-        b->setAutoDefault(false);
+    auto *btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), {182, 64, 75, 25});
+    auto *btnMegsem = addButton(QStringLiteral("btnMegsem"), QStringLiteral("Mégsem"), {182, 96, 75, 25});
     setTabOrder(DBEdit1, btnOK);
     setTabOrder(btnOK, btnMegsem);
     connect(btnOK, &QPushButton::clicked, this, &Tfrm_TorzsMe_Szerkeszt::Rendben);

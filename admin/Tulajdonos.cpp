@@ -50,15 +50,9 @@ Tfrm_Tulajdonos::Tfrm_Tulajdonos(DataSet *tulajdonos, QWidget *parent)
         elozo = e;
     }
 
-    auto *btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(232, 256, 75, 25);
-    auto *btnMegsem = new QPushButton(QStringLiteral("Mégsem"), this);
-    btnMegsem->setObjectName(QStringLiteral("btnMegsem"));
-    btnMegsem->setGeometry(314, 256, 75, 25);
+    auto *btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), {232, 256, 75, 25});
+    auto *btnMegsem = addButton(QStringLiteral("btnMegsem"), QStringLiteral("Mégsem"), {314, 256, 75, 25});
     // No default button: Enter moves on or presses the focused button.
-    for (QPushButton *b : {btnOK, btnMegsem})
-        b->setAutoDefault(false);
     setTabOrder(elozo, btnOK);
     setTabOrder(btnOK, btnMegsem);
     connect(btnOK, &QPushButton::clicked, this, &Tfrm_Tulajdonos::Rendben);

@@ -70,14 +70,8 @@ Tfrm_TorzsHalfaj_Szerkeszt::Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget 
     DBEdit1->bind(halfaj, "halfaj_nev");
     Label1->setBuddy(DBEdit1);
 
-    auto *btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setGeometry(58, 104, 75, 25);
-    auto *btnMegsem = new QPushButton(QStringLiteral("Mégsem"), this);
-    btnMegsem->setObjectName("btnMegsem");
-    btnMegsem->setGeometry(138, 104, 75, 25);
-    for (QPushButton *b : {btnOK, btnMegsem})
-        b->setAutoDefault(false);
+    auto *btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), {58, 104, 75, 25});
+    auto *btnMegsem = addButton(QStringLiteral("btnMegsem"), QStringLiteral("Mégsem"), {138, 104, 75, 25});
     setTabOrder(DBEdit1, btnOK);
     setTabOrder(btnOK, btnMegsem);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -206,12 +206,8 @@ Tfrm_Szerkeszt::Tfrm_Szerkeszt(DataSet *ugyfel, QWidget *parent)
     memoHely->setContentsMargins(0, 0, 0, 0);
     memoHely->addWidget(DBMemo1);
 
-    auto *Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(368, 496, 75, 25);
-    auto *Button2 = new QPushButton(QStringLiteral("Mégsem"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(456, 496, 75, 25);
+    auto *Button1 = addButton(QStringLiteral("Button1"), QStringLiteral("OK"), {368, 496, 75, 25});
+    auto *Button2 = addButton(QStringLiteral("Button2"), QStringLiteral("Mégsem"), {456, 496, 75, 25});
     // No default button: Enter moves on or presses the focused button.
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(false);

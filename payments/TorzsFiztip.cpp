@@ -100,14 +100,8 @@ Tfrm_TorzsFiztip_Szerkeszt::Tfrm_TorzsFiztip_Szerkeszt(DataSet *fiztip, QWidget 
     DBCheckBox1->setGeometry(16, 110, 245, 19);
     DBCheckBox1->bind(fiztip, "eves");
 
-    auto *btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setGeometry(105, 150, 75, 25);
-    auto *btnMegsem = new QPushButton(QStringLiteral("Mégsem"), this);
-    btnMegsem->setObjectName("btnMegsem");
-    btnMegsem->setGeometry(186, 150, 75, 25);
-    for (QPushButton *b : {btnOK, btnMegsem})
-        b->setAutoDefault(false);
+    auto *btnOK = addButton(QStringLiteral("btnOK"), QStringLiteral("OK"), {105, 150, 75, 25});
+    auto *btnMegsem = addButton(QStringLiteral("btnMegsem"), QStringLiteral("Mégsem"), {186, 150, 75, 25});
     setTabOrder(DBEdit1, DBEdit2);
     setTabOrder(DBEdit2, DBEdit3);
     setTabOrder(DBEdit3, DBCheckBox1);

@@ -1,5 +1,7 @@
 #include "platform/ui/EditDialog.h"
 
+#include <QPushButton>
+
 #include "foundation/Beall.h"
 #include "foundation/Seged.h"
 
@@ -33,4 +35,13 @@ void EditDialog::done(int result)
 {
     AblakHelyMent(objectName(), x(), y());
     QDialog::done(result);
+}
+
+QPushButton *EditDialog::addButton(const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
 }

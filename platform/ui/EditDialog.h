@@ -3,6 +3,8 @@
 // file under its window name and takes the program-wide font size when shown.
 #include <QDialog>
 
+class QPushButton;
+class QRect;
 class QWidget;
 
 // Point size of w's font := the settings record's Betumeret.
@@ -18,6 +20,10 @@ public:
     void done(int result) override;
 
 protected:
+    // A push button of the dialog at its place. None is a default button, so
+    // Enter moves on or presses the focused one.
+    QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
+
     // Every show the program makes (not one the window system reports, such as
     // coming back from minimized) restores Left/Top and applies the font size
     // before the dialog appears; a subclass calls this first.
