@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTime>
 #include <algorithm>
+#include <unordered_map>
 #include <sqlite3.h>
 
 using Schema::Type;
@@ -272,7 +273,8 @@ QString DataSet::selectSql() const
     return sql + " ORDER BY " + order.join(", ");
 }
 
-QString DataSet::fetchSql() const
+// The stored fields and the lookups read with a row, from the table as t.
+QString DataSet::valuesSql() const
 {
     QStringList cols;
     for (const Schema::Field &f : m_table->fields)
@@ -281,7 +283,51 @@ QString DataSet::fetchSql() const
         if (d.kind == Schema::Derived::Kind::Lookup)
             cols << QStringLiteral("(SELECT l.%1 FROM %2 l WHERE l.%3 = t.%4 LIMIT 1)")
                         .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey), quoted(d.sources[0]));
-    return "SELECT " + cols.join(", ") + " FROM " + quoted(m_table->name) + " t WHERE t.rowid = ?";
+    return "SELECT " + cols.join(", ") + ", t.rowid FROM " + quoted(m_table->name) + " t";
+}
+
+QString DataSet::fetchSql() const
+{
+    return valuesSql() + " WHERE t.rowid = ?";
+}
+
+void DataSet::fetchAll()
+{
+    if (!m_table || m_valueCount == 0 || !isOpen())
+        return;
+    // The same order and filter as the row list, so rows normally match one by
+    // one; a row written elsewhere since the last load is found by its rowid.
+    QString sql = valuesSql();
+    if (!m_filterSql.isEmpty())
+        sql += " WHERE " + m_filterSql;
+    const QString select = selectSql();
+    sql += select.mid(select.indexOf(QLatin1String(" ORDER BY ")));
+    Db::Statement st(sql, m_connection);
+    const Filter::Translation f = Filter::translate(m_filter, *this, QStringLiteral("t."));
+    for (int i = 0; i < f.binds.size(); ++i)
+        st.bindAt(i + 1, f.binds[i]);
+    sqlite3_stmt *raw = st.raw();
+    std::unordered_map<qint64, size_t> byRowid;
+    size_t pos = 0;
+    while (st.step()) {
+        const qint64 rowid = sqlite3_column_int64(raw, m_valueCount);
+        size_t index = pos++;
+        if (index >= m_rows.size() || m_rows[index].rowid != rowid) {
+            if (byRowid.empty())
+                for (size_t i = 0; i < m_rows.size(); ++i)
+                    byRowid.emplace(m_rows[i].rowid, i);
+            const auto it = byRowid.find(rowid);
+            if (it == byRowid.end())
+                continue;
+            index = it->second;
+        }
+        Row &r = m_rows[index];
+        if (!r.values.empty())
+            continue;
+        r.values.reserve(size_t(m_valueCount));
+        for (int c = 0; c < m_valueCount; ++c)
+            r.values.push_back(readTyped(raw, c, m_slotTypes[size_t(c)]));
+    }
 }
 
 const std::vector<QVariant> &DataSet::rowValues(int row) const

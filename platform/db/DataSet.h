@@ -97,6 +97,9 @@ public:
     QVariant value(int fieldIndex) const;
     QVariant valueAt(int row, int fieldIndex) const;
     QVariant valueAt(int row, const QString &field) const;
+    // Reads the values of every row not read yet in one ordered pass, for
+    // walks over the whole set (exports, reports).
+    void fetchAll();
     Record record() const;
 
     // Moves to the first row whose field matches; false (current row kept) when none.
@@ -133,6 +136,7 @@ private:
     void setCurrent(int row, bool force = false);
     QVariant derivedValue(int column, const std::vector<QVariant> &values) const;
     QString selectSql() const;
+    QString valuesSql() const;
     QString fetchSql() const;
     const std::vector<QVariant> &rowValues(int row) const;
     QVariant toStorage(int column, const QVariant &v) const;

@@ -33,6 +33,7 @@ private slots:
     void positionText();
     void closedConnectionIsReported();
     void rowsChangedElsewhereAreReadFresh();
+    void fetchAllReadsEveryRowInOrder();
 
 private:
     std::unique_ptr<TestDataFolder> m_folder;
@@ -406,6 +407,34 @@ void TestDataSet::rowsChangedElsewhereAreReadFresh()
     QVERIFY(ds.valueAt(4, "Ugyfel_nev").isNull());  // gone: no values, no crash
     ds.refresh();
     QCOMPARE(ds.recordCount(), 5);
+}
+
+void TestDataSet::fetchAllReadsEveryRowInOrder()
+{
+    DataSet ds;
+    ds.setTable("ugyfel", "Ugyfel_nev");
+    ds.setFilter("Aktiv='I'");
+    ds.open();
+    // Czakó, Csaba, kiss anna, Kiss Péter; the last one has been read already.
+    QCOMPARE(ds.valueAt(3, "tipus_nev").toString(), QString("Felnőtt"));
+    // Meanwhile another workstation changes two members, adds one and deletes one.
+    Db::exec("UPDATE ugyfel SET Tipus = 2 WHERE Ugyfel = 1");
+    Db::exec("UPDATE ugyfel SET Ugyfel_nev = 'Zajti Béla' WHERE Ugyfel = 4");
+    Db::exec("INSERT INTO ugyfel (Ugyfel, Ugyfel_nev, Aktiv) VALUES (7, 'Aba Ödön', 'I')");
+    Db::exec("DELETE FROM ugyfel WHERE Ugyfel = 5");
+    ds.fetchAll();
+    QCOMPARE(ds.recordCount(), 4);
+    QStringList keys, names, types;
+    for (int r = 0; r < ds.recordCount(); ++r) {
+        keys << ds.valueAt(r, "Ugyfel").toString();
+        names << ds.valueAt(r, "Ugyfel_nev").toString();
+        types << ds.valueAt(r, "tipus_nev").toString();
+    }
+    // The rows keep their places; each gets its own values, the renamed one
+    // its new name, the deleted one none, the one read before what it showed.
+    QCOMPARE(keys, (QStringList{"", "4", "6", "1"}));
+    QCOMPARE(names, (QStringList{"", "Zajti Béla", "kiss anna", "Kiss Péter"}));
+    QCOMPARE(types, (QStringList{"", "", "Ifjúsági", "Felnőtt"}));
 }
 
 QTEST_GUILESS_MAIN(TestDataSet)
