@@ -396,6 +396,10 @@ void DataSet::loadQuery(std::vector<Row> &rows)
             calcColumns.push_back(m_columns[i]);
             calcs.push_back(m_calc[i]);
         }
+    // Display labels set on the columns stay across a reload.
+    QHash<QString, QString> labels;
+    for (const Column &c : m_columns)
+        labels.insert(c.name.toLower(), c.label);
     m_columns.clear();
     m_slots.clear();
     m_slotTypes.clear();
@@ -406,7 +410,7 @@ void DataSet::loadQuery(std::vector<Row> &rows)
         for (int i = 0; i < probe.columnCount(); ++i) {
             Column c;
             c.name = probe.columnName(i);
-            c.label = c.name;
+            c.label = labels.value(c.name.toLower(), c.name);
             c.readOnly = true;
             const char *table = sqlite3_column_table_name(raw, i);
             const char *origin = sqlite3_column_origin_name(raw, i);

@@ -190,6 +190,12 @@ void TestDataSet::queryWithParametersAndFilter()
     q.open();
     QCOMPARE(namesOf(q), QStringList({"Adorján Béla", "Kiss Péter"}));
     QVERIFY_THROWS_EXCEPTION(DbError, q.insert());
+    // A display label stays when the query reads its rows again.
+    q.setDisplayLabel("ugyfel_nev", "Név");
+    q.setFilter("tipus=2");
+    q.refresh();
+    QCOMPARE(namesOf(q), QStringList({"Ádám Éva", "kiss anna"}));
+    QCOMPARE(q.displayLabel("Ugyfel_nev"), QString("Név"));
 }
 
 void TestDataSet::locate()
