@@ -24,7 +24,7 @@ PACKAGES=(
   libzip-dev zlib1g-dev libxlsxwriter-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
-  poppler-utils imagemagick python3-xlrd unzip
+  poppler-utils imagemagick python3-xlrd unzip xdg-utils
 )
 
 missing=()
