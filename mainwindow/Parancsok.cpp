@@ -11,6 +11,8 @@
 #include "mainwindow/Archival.h"
 #include "mainwindow/Nevjegy.h"
 #include "mainwindow/Readme.h"
+#include "output/Grid2Html.h"
+#include "output/Hatarolt.h"
 #include "payments/TorzsFiztip.h"
 #include "platform/db/DataSet.h"
 #include "platform/io/Documents.h"
@@ -150,6 +152,8 @@ void Tfrm_Main::buildActions()
     wire("aBeallit", [this] { BeallitasokSzerkeszt(this); });
     wire("aFelhaszn", [this] { FelhasznalokMutat(this); });
     wire("aHalfaj", [this] { HalfajValaszt(-1, false, this); });
+    wire("aExcelbe", [this] { HataroltExport(*m_ugyfel, QStringLiteral("Teljes lista.csv"), this); });
+    wire("aHtml", [this] { Grid2HtmlExport(*m_grid, QStringLiteral("Teljes lista"), {}, {}, {}, {}, this); });
     wire("aFizTip", [this] {
         int ido = 0, osszeg = 0;
         bool eves = false;
