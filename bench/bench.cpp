@@ -12,10 +12,16 @@
 #include "platform/db/DataFolder.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/Database.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/GridView.h"
+#include "platform/ui/MessageBoxes.h"
+#include "output/Grid2Html.h"
+#include "output/Hatarolt.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -440,6 +446,38 @@ int rawOpen(sqlite3 *db, unsigned long long &checksum)
     return rows;
 }
 
+// Writes the rows of sql as delimited text: every value as the storage holds
+// it, each followed by ';', lines ended by CR LF. Returns the rows.
+int rawCsv(sqlite3 *db, const char *sql, const QString &file)
+{
+    Stmt s(db, sql);
+    const int columns = sqlite3_column_count(s.get());
+    std::string out;
+    int rows = 0;
+    while (sqlite3_step(s.get()) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            const unsigned char *text = sqlite3_column_text(s.get(), c);
+            if (text)
+                out.append(reinterpret_cast<const char *>(text), size_t(sqlite3_column_bytes(s.get(), c)));
+            out += ';';
+        }
+        out += "\r\n";
+        ++rows;
+    }
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly) || f.write(out.data(), qint64(out.size())) != qint64(out.size()))
+        throw VornError(QStringLiteral("cannot write ") + file);
+    return rows;
+}
+
+int lineCount(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(f.readAll().count('\n'));
+}
+
 // ---------------------------------------------------------------- benchmarks
 
 // Reads every field (stored, derived) of the first `count` rows (all of them
@@ -652,6 +690,67 @@ void benchSize(const QString &root, int members, int reps)
                median(base), QString());
     }
 
+    // (h) the delimited export of the member list in name order through its
+    // dialog (every field, progress bar and stop button live), beside the same
+    // rows written as text through the raw API.
+    {
+        const QString file = root + QStringLiteral("/tagok.csv");
+        const QString rawFile = root + QStringLiteral("/raw.csv");
+        std::vector<double> vorn, base;
+        int rawRows = 0;
+        MessageBoxHook::arm();
+        for (int i = 0; i < std::min(reps, 3); ++i) {
+            DataSet fresh(nullptr, QString::fromLatin1(Connection));
+            fresh.setTable(QStringLiteral("ugyfel"), QStringLiteral("Ugyfel_nev"));
+            fresh.open();
+            t.restart();
+            Tfrm_Hatarolt dlg(fresh, file);
+            dlg.exportStart();
+            vorn.push_back(msSince(t));
+            t.restart();
+            rawRows = rawCsv(raw.get(), OpenSql, rawFile);
+            base.push_back(msSince(t));
+        }
+        const bool failed = MessageBoxHook::shown().isEmpty() ||
+                            !MessageBoxHook::shown().last().text.endsWith(QStringLiteral(" file kész."));
+        MessageBoxHook::clear();
+        const int lines = lineCount(file);
+        report(QStringLiteral("CSV export of the member list (dialog)"), members, median(vorn), median(base),
+               failed                 ? QStringLiteral("EXPORT FAILED")
+               : lines != rawRows + 1 ? QStringLiteral("LINES %1, ROWS %2").arg(lines).arg(rawRows)
+                                      : QString());
+    }
+
+    // (i) the HTML page of the member grid, at most 10 000 rows.
+    if (members <= 10000) {
+        ds.setTable(QStringLiteral("ugyfel"), QStringLiteral("Ugyfel_nev"));
+        ds.open();
+        GridModel model(&ds);
+        model.setColumns({{QStringLiteral("Ugyfel_nev"), QStringLiteral("Név"), 180},
+                          {QStringLiteral("Sorszam"), QStringLiteral("Sorszám"), 60},
+                          {QStringLiteral("Cim_irsz"), QStringLiteral("Irsz"), 40},
+                          {QStringLiteral("Cim_varos"), QStringLiteral("Város"), 120},
+                          {QStringLiteral("Cim_cim"), QStringLiteral("Cím"), 180},
+                          {QStringLiteral("tipus_nev"), QStringLiteral("Típus"), 100}});
+        GridView grid;
+        grid.setGridModel(&model);
+        grid.resize(800, 400);
+        const QString file = root + QStringLiteral("/tagok.htm");
+        std::vector<double> vorn, base;
+        for (int i = 0; i < std::min(reps, 3); ++i) {
+            t.restart();
+            Grid2Html::writePage(file, Grid2Html::pageLines(grid, {QStringLiteral("Teljes lista"), {}, {}, {}}));
+            vorn.push_back(msSince(t));
+            t.restart();
+            rawCsv(raw.get(),
+                   "SELECT '<td>'||coalesce(u.Ugyfel_nev,''), u.Sorszam, u.Cim_irsz, u.Cim_varos, u.Cim_cim,"
+                   " t.Tipus_nev FROM ugyfel u LEFT JOIN tipus t ON t.Tipus=u.Tipus ORDER BY u.Ugyfel_nev",
+                   root + QStringLiteral("/raw.htm"));
+            base.push_back(msSince(t));
+        }
+        report(QStringLiteral("HTML export of the member grid"), members, median(vorn), median(base), QString());
+    }
+
     g_sink = g_sink + sink;
     progress("baseline plans: open: %s | search: %s\n", queryPlan(raw.get(), OpenSql).toUtf8().constData(),
              queryPlan(raw.get(), SeekSql).toUtf8().constData());
@@ -674,7 +773,7 @@ std::vector<int> parseSizes(const QString &text)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     std::vector<int> sizes{10000, 100000};
     int reps = 5;
     try {
