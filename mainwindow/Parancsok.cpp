@@ -4,15 +4,21 @@
 
 #include "admin/Beallit.h"
 #include "admin/Felhasznalo.h"
+#include "admin/TorzsCimke.h"
 #include "admin/TorzsMe.h"
 #include "catches/TorzsHalfaj.h"
 #include "foundation/Beall.h"
 #include "foundation/Folders.h"
+#include "foundation/Seged.h"
 #include "mainwindow/Archival.h"
 #include "mainwindow/Nevjegy.h"
 #include "mainwindow/Readme.h"
 #include "output/Grid2Html.h"
 #include "output/Hatarolt.h"
+#include "output/rptBoritek.h"
+#include "output/rptCimke.h"
+#include "output/rptUgyfel.h"
+#include "output/rptUgyfel_reszl.h"
 #include "payments/TorzsFiztip.h"
 #include "platform/db/DataSet.h"
 #include "platform/io/Documents.h"
@@ -154,6 +160,18 @@ void Tfrm_Main::buildActions()
     wire("aHalfaj", [this] { HalfajValaszt(-1, false, this); });
     wire("aExcelbe", [this] { HataroltExport(*m_ugyfel, QStringLiteral("Teljes lista.csv"), this); });
     wire("aHtml", [this] { Grid2HtmlExport(*m_grid, QStringLiteral("Teljes lista"), {}, {}, {}, {}, this); });
+    // The member lists follow the type filter of the list; the other prints
+    // take the current member (null counts as 0).
+    const auto tag = [this] { return NullEgesz(m_ugyfel->value(QStringLiteral("Ugyfel")), 0); };
+    wire("aNyomtat", [this, tag] { AdatlapNyomtat(tag(), this); });
+    wire("aTeljes", [this] { UgyfelListaNyomtat(m_ugyfel->filter(), this); });
+    wire("aLista2", [this] { UgyfelLista2Nyomtat(m_ugyfel->filter(), this); });
+    wire("aBoritekNyom", [this, tag] { BoritekNyomtat(tag(), true, this); });
+    wire("aCimke", [this] {
+        const TCimke c = CimkeValaszt({}, true, this);
+        if (!c.cimke.isEmpty())
+            CimkeNyomtat({}, c.oszlop, c.felsomargo, c.szelsomargo, c.cimkemagas, this);
+    });
     wire("aFizTip", [this] {
         int ido = 0, osszeg = 0;
         bool eves = false;
