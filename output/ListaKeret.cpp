@@ -1,6 +1,8 @@
 #include "output/ListaKeret.h"
 
 #include "foundation/Seged.h"
+#include "output/Szovegmeret.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/db/DataSet.h"
 
 #include <QPainter>
@@ -14,6 +16,10 @@ void TulajdonosBeallit(DataSet &owner)
                         NullSzoveg(r.value("varos"), {}));
     });
 }
+
+namespace {
+constexpr double FrameWidth = 190.0; // printable width of A4 portrait with 10 mm margins
+} // namespace
 
 void TulajdonosBlokk(ReportBand &band, double boxLeft, double boxWidth, Qt::Alignment alignment)
 {
@@ -30,10 +36,10 @@ void TulajdonosBlokk(ReportBand &band, double boxLeft, double boxWidth, Qt::Alig
         f.family = QStringLiteral("Tahoma");
         f.size = 10;
         f.bold = l.bold;
-        ReportItem &it = band.add(ReportItem::sourceField({boxLeft, l.top, boxWidth, 4.5}, TulajdonosForras,
-                                                          QString::fromLatin1(l.field), f,
-                                                          right ? Qt::AlignRight : Qt::AlignLeft));
-        it.alignToBand = right;
+        // Right-aligned lines end at the band's right edge, left-aligned ones at the box's.
+        const double width = right ? FrameWidth - boxLeft : boxWidth;
+        band.add(ReportItem::sourceField({boxLeft, l.top, width, 4.5}, TulajdonosForras,
+                                         QString::fromLatin1(l.field), f, right ? Qt::AlignRight : Qt::AlignLeft));
     }
 }
 
@@ -102,7 +108,11 @@ ReportBand &ListaKeret(ReportDefinition &def, const QString &title, const QStrin
     h.add(ReportItem::pictureItem({0, 0, 45.3, 21.5}, ListaLogo()));
     const bool period = !periodLine.isEmpty();
     h.add(ReportItem::rectangle({61.1, 0, 67.8, period ? 20.2 : 14.9}));
+    // The title stays inside its box: a face wider than the designed one
+    // gets a smaller size.
     ReportFont titleFont{QStringLiteral("Tahoma"), 16, true};
+    while (titleFont.size > 10 && textWidthMm(title, JelentesBetu(titleFont, def.fontFamily)) > 66.8)
+        titleFont.size -= 0.5;
     ReportFont subFont{QStringLiteral("Tahoma"), 10, true};
     ReportFont periodFont{QStringLiteral("Tahoma"), 10};
     h.add(ReportItem::label({0, 1.3, 0, 7.0}, title, titleFont, Qt::AlignHCenter)).alignToBand = true;

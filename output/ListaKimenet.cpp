@@ -3,6 +3,7 @@
 #include "output/Hatarolt.h"
 #include "output/Kimenet.h"
 #include "output/ListaKeret.h"
+#include "output/Szovegmeret.h"
 #include "platform/db/DataSet.h"
 #include "platform/report/ReportOutput.h"
 
@@ -38,6 +39,8 @@ void ListaKimenet(ReportDefinition &def, DataSet &query, const QString &filter, 
     tulajdonos.first();
     def.data = &query;
     def.sources.insert(TulajdonosForras, &tulajdonos);
+    // Long owner lines get a smaller size rather than running out of their box.
+    ErtekekhezIgazit(*def.band(ReportBand::Kind::PageHeader), def);
 
     switch (KimenetValaszt(owner)) {
     case 0:

@@ -130,6 +130,25 @@ private slots:
         }
     }
 
+    // A long owner name gets a smaller size and stays in the owner box, clear
+    // of the title; the title stays in its box.
+    void longOwnerNameFitsItsBox()
+    {
+        const QString owner = QStringLiteral("Tisza-parti Horgászegyesület Szeged-Tápé és Vidéke");
+        Db::exec("UPDATE tulajdonos SET tulajdonos = ?", {owner});
+        KimenetHook::expect(0);
+        ReportDefinition def = report();
+        ListaKimenet(def, *m_query);
+        const ReportText *name = m_doc.pages[0].find(owner);
+        QVERIFY(name);
+        QVERIFY(name->size < 10);
+        QVERIFY(textWidthMm(name->text, name->font()) <= name->rect.width());
+        QVERIFY(name->rect.left() >= 10 + 131.0);
+        const ReportText *title = m_doc.pages[0].find(def.title);
+        QVERIFY(title);
+        QVERIFY(10 + 61.1 + textWidthMm(title->text, title->font()) <= 10 + 131.0);
+    }
+
     // CSV: the export dialog gets the query, open and filtered, and the report
     // title + ".csv" as proposed name; nothing is printed.
     void csvExport()
