@@ -1,6 +1,7 @@
 #include "platform/ui/SearchBox.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,6 +49,15 @@ protected:
                 m_grid->setFocus(Qt::OtherFocusReason);
                 return true;
             }
+        } else if (obj == m_box && e->type() == QEvent::ShortcutOverride) {
+            // The line edit claims editing keys such as Ctrl+E (end of line); a
+            // command of the window with that shortcut goes first.
+            const QKeySequence pressed(static_cast<QKeyEvent *>(e)->keyCombination());
+            for (const QAction *a : m_box->window()->actions())
+                if (a->isEnabled() && a->shortcut() == pressed) {
+                    e->ignore();
+                    return true;
+                }
         } else if (obj == m_box && e->type() == QEvent::FocusIn) {
             const auto reason = static_cast<QFocusEvent *>(e)->reason();
             // A click places the caret after the focus arrives: select after it.

@@ -95,6 +95,29 @@ private slots:
         m_folder.reset();
     }
 
+    void windowCommandsGoBeforeTheSearchBoxKeys()
+    {
+        // A line edit claims editing keys for itself: Ctrl+A everywhere, Ctrl+E
+        // (end of line) under X11. A command of the window with that key wins.
+        QAction command(QStringLiteral("Parancs"), m_w.get());
+        command.setShortcut(Qt::CTRL | Qt::Key_A);
+        m_w->addAction(&command);
+        QSignalSpy triggered(&command, &QAction::triggered);
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+        search()->setFocus();
+        search()->setText(QStringLiteral("abc"));
+        search()->deselect();
+        QTest::keyClick(search(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
+        QVERIFY(!search()->hasSelectedText());
+        // A disabled command leaves the key to the box.
+        command.setEnabled(false);
+        QTest::keyClick(search(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(search()->selectedText(), QStringLiteral("abc"));
+    }
+
     void layoutOfTheWindow()
     {
         QCOMPARE(captions(m_w->toolBar()->actions()),
