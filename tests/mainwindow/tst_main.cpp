@@ -4,6 +4,9 @@
 #include "foundation/Beall.h"
 #include "foundation/Folders.h"
 #include "mainwindow/Main.h"
+#include "output/Kimenet.h"
+#include "platform/report/ReportLayout.h"
+#include "platform/report/ReportOutput.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/GridModel.h"
@@ -16,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -74,6 +78,8 @@ private slots:
     void photoPlacement_data();
     void photoPlacement();
     void photoChosenIsCopied();
+    void exportShortcutsFromTheSearchBox();
+    void memberListsFollowTheTypeFilter();
     void commands_data();
     void commands();
     void menus();
@@ -351,6 +357,54 @@ void TestMain::photoChosenIsCopied()
     QVERIFY(m_main->fotoLathato());
     QVERIFY(m_main->UgyfelPozicional(1));
     QVERIFY(!m_main->fotoLathato());  // the next member has none
+}
+
+void TestMain::exportShortcutsFromTheSearchBox()
+{
+    // Ctrl+E is also the line edit's end-of-line key; the command wins.
+    auto *box = m_main->findChild<QLineEdit *>("edtKereso");
+    box->setFocus();
+    QString proposed;
+    int fields = 0;
+    whenModal("frm_Hatarolt", "Button2", [&](QWidget *d) {
+        proposed = d->findChild<QLineEdit *>("Edit1")->text();
+        fields = d->findChild<QListWidget *>("CheckListBox1")->count();
+    });
+    QTest::keyClick(box, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(proposed, QString("Teljes lista.csv"));
+    QCOMPARE(fields, int(m_main->ugyfel()->columns().size()));
+    QApplication::setActiveWindow(m_main.get()); // back from the dialog
+    QTRY_VERIFY(m_main->isActiveWindow());
+    whenModal("frm_Grid2Html", "Button2",
+              [&](QWidget *d) { proposed = d->findChild<QLineEdit *>("Edit1")->text(); });
+    QTest::keyClick(box, Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(proposed, folders().dataRoot + "/teljes-lista.htm");
+}
+
+void TestMain::memberListsFollowTheTypeFilter()
+{
+    QStringList printed;
+    ReportOutputHook::set([&](const ReportDocument &doc, ReportOutputMode) {
+        for (const ReportPage &p : doc.pages)
+            for (const ReportText &t : p.texts)
+                if (t.band == ReportBand::Kind::Detail && t.size == 10 && !t.text.startsWith("HU") &&
+                    !t.text.isEmpty() && !t.text.at(0).isDigit())
+                    printed << t.text;
+    });
+    for (const char *command : {"aTeljes", "aLista2"}) {
+        m_main->ugyfel()->setFilter("tipus=2");
+        printed.clear();
+        KimenetHook::expect(0);
+        m_main->parancs(command)->trigger();
+        QCOMPARE(printed, (QStringList{"Ábel Ákos", "kovács béla"}));
+        m_main->ugyfel()->setFilter(QString());
+        printed.clear();
+        KimenetHook::expect(0);
+        m_main->parancs(command)->trigger();
+        QCOMPARE(printed.size(), 3); // the active members
+    }
+    ReportOutputHook::clear();
+    KimenetHook::clear();
 }
 
 void TestMain::commands_data()
