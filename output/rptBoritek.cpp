@@ -7,20 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-ReportFont betu(const QString &family, double size, bool bold = false, bool underline = false)
-{
-    ReportFont f;
-    f.family = family;
-    f.size = size;
-    f.bold = bold;
-    f.underline = underline;
-    return f;
-}
-
-} // namespace
-
 void BoritekNyomtat(int ugyfel, bool print, QWidget *owner)
 {
     DataSet tulajdonos;
@@ -59,24 +45,27 @@ void BoritekNyomtat(int ugyfel, bool print, QWidget *owner)
     const auto felado = [&](double top, const QString &field, const ReportFont &font) {
         detail.add(doboz(ReportItem::sourceField({}, TulajdonosForras, field, font), top, 1.3, 5.0, 1));
     };
-    ReportFont nev = betu(arial, 9, true, true);
+    ReportFont nev = reportFont(9, true, false, arial, true);
     nev.colour = QColor(0, 0, 128);
     felado(1.3, QStringLiteral("tulajdonos"), nev);
-    felado(7.9, QStringLiteral("varoscim"), betu(courier, 9));
-    felado(13.2, QStringLiteral("irsz"), betu(courier, 9, true));
+    felado(7.9, QStringLiteral("varoscim"), reportFont(9, false, false, courier));
+    felado(13.2, QStringLiteral("irsz"), reportFont(9, true, false, courier));
 
     const auto cimzett = [&](double top, double space, int lines, const ReportItem &item) {
         detail.add(doboz(item, top, 60.9, space, lines)).alignment = Qt::AlignHCenter;
     };
     cimzett(43.7, 54.2 - 43.7, 2,
-            ReportItem::fieldItem({}, QStringLiteral("Ugyfel_nev"), betu(arial, 11, true)));
-    cimzett(54.2, 5.0, 1, ReportItem::label({}, QStringLiteral("részére"), betu(arial, 9)));
-    cimzett(62.2, 5.0, 1,
-            ReportItem::fieldItem({}, QStringLiteral("Cim_varos"), betu(arial, 10, false, true)));
-    cimzett(68.8, 79.4 - 68.8, 2, ReportItem::fieldItem({}, QStringLiteral("Cim_cim"), betu(arial, 10)));
+            ReportItem::fieldItem({}, QStringLiteral("Ugyfel_nev"), reportFont(11, true, false, arial)));
+    cimzett(54.2, 5.0, 1,
+            ReportItem::label({}, QStringLiteral("részére"), reportFont(9, false, false, arial)));
+    cimzett(
+        62.2, 5.0, 1,
+        ReportItem::fieldItem({}, QStringLiteral("Cim_varos"), reportFont(10, false, false, arial, true)));
+    cimzett(68.8, 79.4 - 68.8, 2,
+            ReportItem::fieldItem({}, QStringLiteral("Cim_cim"), reportFont(10, false, false, arial)));
     cimzett(79.4, 6.6, 1,
             ReportItem::fieldItem({}, QStringLiteral("Cim_irsz"),
-                                  betu(QStringLiteral("Arial Rounded MT Bold"), 16, true)));
+                                  reportFont(16, true, false, QStringLiteral("Arial Rounded MT Bold"))));
 
     if (print)
         printReport(def);

@@ -12,16 +12,6 @@ namespace {
 
 const QString TagForras = QStringLiteral("ugyfel");
 
-ReportFont betu(double size, bool bold, bool italic = false, const QString &family = {})
-{
-    ReportFont f;
-    f.family = family;
-    f.size = size;
-    f.bold = bold;
-    f.italic = italic;
-    return f;
-}
-
 } // namespace
 
 void MegjegyzesNyomtat(int ugyfel, bool print, QWidget *owner)
@@ -52,7 +42,8 @@ void MegjegyzesNyomtat(int ugyfel, bool print, QWidget *owner)
     ReportBand &header = def.addBand(ReportBand::Kind::PageHeader, 22.2);
     header.bottomRule = 2;
     header.add(ReportItem::rectangle(QRectF(0, 0, 67.8, 20.2)));
-    header.add(ReportItem::label(QRectF(0, 1.3, 67.8, 0), QStringLiteral("Megjegyzések"), betu(16, true)));
+    header.add(
+        ReportItem::label(QRectF(0, 1.3, 67.8, 0), QStringLiteral("Megjegyzések"), reportFont(16, true)));
     TulajdonosBlokk(header, 131.0, 58.5, Qt::AlignRight);
 
     // Printed once, above the first note.
@@ -63,22 +54,24 @@ void MegjegyzesNyomtat(int ugyfel, bool print, QWidget *owner)
                              const ReportFont &font) {
         group.add(ReportItem::sourceField(QRectF(left, top, width, 0), TagForras, field, font));
     };
-    tagMezo(0, 1.3, 91.6, QStringLiteral("Ugyfel_nev"), betu(11, true));
-    group.add(ReportItem::label(QRectF(5.3, 6.6, 11.5, 0), QStringLiteral("típus"), betu(8, false, true)));
-    tagMezo(17.2, 6.6, 29.4, QStringLiteral("tipus_nev"), betu(8, true));
-    tagMezo(93.9, 1.3, 29.4, QStringLiteral("Telefon"), betu(8, false));
-    tagMezo(124.4, 1.3, 12.2, QStringLiteral("Cim_irsz"), betu(8, false));
-    tagMezo(137.6, 1.3, 51.9, QStringLiteral("Cim_varos"), betu(8, false));
-    tagMezo(124.4, 6.6, 65.2, QStringLiteral("Cim_cim"), betu(8, false));
+    tagMezo(0, 1.3, 91.6, QStringLiteral("Ugyfel_nev"), reportFont(11, true));
+    group.add(
+        ReportItem::label(QRectF(5.3, 6.6, 11.5, 0), QStringLiteral("típus"), reportFont(8, false, true)));
+    tagMezo(17.2, 6.6, 29.4, QStringLiteral("tipus_nev"), reportFont(8, true));
+    tagMezo(93.9, 1.3, 29.4, QStringLiteral("Telefon"), reportFont(8, false));
+    tagMezo(124.4, 1.3, 12.2, QStringLiteral("Cim_irsz"), reportFont(8, false));
+    tagMezo(137.6, 1.3, 51.9, QStringLiteral("Cim_varos"), reportFont(8, false));
+    tagMezo(124.4, 6.6, 65.2, QStringLiteral("Cim_cim"), reportFont(8, false));
 
     ReportBand &detail = def.addBand(ReportBand::Kind::Detail, 11.9);
     detail.bottomRule = 1;
-    detail.add(ReportItem::fieldItem(QRectF(1.3, 1.3, 28.1, 0), QStringLiteral("datum"), betu(9, true)))
+    detail.add(ReportItem::fieldItem(QRectF(1.3, 1.3, 28.1, 0), QStringLiteral("datum"), reportFont(9, true)))
         .format = [](const QVariant &v) { return fieldText(v); };
-    detail.add(ReportItem::fieldItem(QRectF(30.4, 1.3, 157.8, 0), QStringLiteral("rovid"), betu(9, true)));
+    detail.add(
+        ReportItem::fieldItem(QRectF(30.4, 1.3, 157.8, 0), QStringLiteral("rovid"), reportFont(9, true)));
     ReportItem &szoveg =
         detail.add(ReportItem::fieldItem(QRectF(1.3, 6.6, 186.9, 4.5), QStringLiteral("megjegyzes"),
-                                         betu(9, false, false, QStringLiteral("Times New Roman"))));
+                                         reportFont(9, false, false, QStringLiteral("Times New Roman"))));
     szoveg.wordWrap = true;
     szoveg.grow = true;
     // A grown note keeps a gap above the band's bottom rule.

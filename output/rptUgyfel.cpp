@@ -21,15 +21,6 @@ const char *const ListaSql = "SELECT\n"
                              "FROM ugyfel LEFT OUTER JOIN tipus ON ugyfel.tipus = tipus.tipus\n"
                              "WHERE aktiv='I'\n";
 
-ReportFont betu(double size, bool bold, bool italic = false)
-{
-    ReportFont f;
-    f.size = size;
-    f.bold = bold;
-    f.italic = italic;
-    return f;
-}
-
 // Both lists; the list by ID number has the first two columns swapped, its own
 // subtitle and no groups.
 void lista(bool nevSzerint, const QString &filter, QWidget *owner)
@@ -51,7 +42,7 @@ void lista(bool nevSzerint, const QString &filter, QWidget *owner)
 
     const double nevLeft = nevSzerint ? 1.3 : 34.4;
     const double igLeft = nevSzerint ? 60.9 : 0;
-    const ReportFont caption = betu(8, false, true);
+    const ReportFont caption = reportFont(8, false, true);
     const auto fejlec = [&](double left, double width, const QString &text) {
         header.add(ReportItem::label(QRectF(left, 23.8, width, 0), text, caption));
     };
@@ -70,7 +61,7 @@ void lista(bool nevSzerint, const QString &filter, QWidget *owner)
         group.bottomRule = 2;
         group.keepWithNext = true;
         group.groupKey = [kezdobetu](const ReportContext &c) { return QVariant(kezdobetu(c)); };
-        group.add(ReportItem::computed(QRectF(5.3, 2.6, 60, 0), kezdobetu, betu(12, true)));
+        group.add(ReportItem::computed(QRectF(5.3, 2.6, 60, 0), kezdobetu, reportFont(12, true)));
     }
 
     ReportBand &detail = def.addBand(ReportBand::Kind::Detail, 11.9);
@@ -82,16 +73,17 @@ void lista(bool nevSzerint, const QString &filter, QWidget *owner)
     const auto label = [&](double top, double left, double width, const QString &text) {
         detail.add(ReportItem::label(QRectF(left, top, width, 0), text, caption));
     };
-    field(1.3, nevSzerint ? 0 : 34.4, nevSzerint ? 59.9 : 58.5, QStringLiteral("ugyfel_nev"), betu(10, true));
-    field(1.3, igLeft, nevSzerint ? 32.1 : 33.4, QStringLiteral("horgigszam"), betu(10, true));
-    field(1.3, 93.9, 26.8, QStringLiteral("horgaszjegy"), betu(8, true));
-    field(1.3, 121.7, 12.2, QStringLiteral("cim_irsz"), betu(8, false));
-    field(1.3, 134.9, 54.6, QStringLiteral("cim_varos"), betu(8, false));
+    field(1.3, nevSzerint ? 0 : 34.4, nevSzerint ? 59.9 : 58.5, QStringLiteral("ugyfel_nev"),
+          reportFont(10, true));
+    field(1.3, igLeft, nevSzerint ? 32.1 : 33.4, QStringLiteral("horgigszam"), reportFont(10, true));
+    field(1.3, 93.9, 26.8, QStringLiteral("horgaszjegy"), reportFont(8, true));
+    field(1.3, 121.7, 12.2, QStringLiteral("cim_irsz"), reportFont(8, false));
+    field(1.3, 134.9, 54.6, QStringLiteral("cim_varos"), reportFont(8, false));
     label(6.6, 1.3, 12.2, QStringLiteral("sorszám"));
-    field(6.6, 14.6, 30.8, QStringLiteral("sorszam"), betu(8, true)).format = SorszamSzoveg;
+    field(6.6, 14.6, 30.8, QStringLiteral("sorszam"), reportFont(8, true)).format = SorszamSzoveg;
     label(6.6, 46.3, 20.2, QStringLiteral("típus"));
-    field(6.6, 67.5, 53.2, QStringLiteral("tipus_nev"), betu(8, true));
-    field(6.6, 121.7, 67.8, QStringLiteral("cim_cim"), betu(8, false));
+    field(6.6, 67.5, 53.2, QStringLiteral("tipus_nev"), reportFont(8, true));
+    field(6.6, 121.7, 67.8, QStringLiteral("cim_cim"), reportFont(8, false));
 
     ListaKimenet(def, query, filter, owner);
 }

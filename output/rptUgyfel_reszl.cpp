@@ -11,15 +11,6 @@
 
 namespace {
 
-ReportFont betu(double size, bool bold, bool italic = false)
-{
-    ReportFont f;
-    f.size = size;
-    f.bold = bold;
-    f.italic = italic;
-    return f;
-}
-
 QString datumSzoveg(const QVariant &v)
 {
     return fieldText(v);
@@ -63,18 +54,18 @@ void AdatlapNyomtat(int ugyfel, QWidget *owner)
     TulajdonosBlokk(header, 0, 62.5, Qt::AlignLeft);
     header.add(ReportItem::rectangle(QRectF(70.1, 0, 49.3, 9.6)));
     header
-        .add(ReportItem::label(QRectF(0, 1.3, 0, 0), QStringLiteral("Adatlap"), betu(16, true),
+        .add(ReportItem::label(QRectF(0, 1.3, 0, 0), QStringLiteral("Adatlap"), reportFont(16, true),
                                Qt::AlignHCenter))
         .alignToBand = true;
     // The initial of the member at the right edge, like a filing tab.
     const QString nev = tag.isEmpty() ? QString() : tag.value(QStringLiteral("Ugyfel_nev")).toString();
-    header.add(ReportItem::label(QRectF(0, 0, 0, 0), nev.left(1), betu(16, true), Qt::AlignRight))
+    header.add(ReportItem::label(QRectF(0, 0, 0, 0), nev.left(1), reportFont(16, true), Qt::AlignRight))
         .alignToBand = true;
 
     ReportBand &detail = def.addBand(ReportBand::Kind::Detail, 100.5);
     detail.bottomRule = 1;
-    const ReportFont cimke = betu(9, false, true);
-    const ReportFont mezo = betu(9, true);
+    const ReportFont cimke = reportFont(9, false, true);
+    const ReportFont mezo = reportFont(9, true);
     const auto label = [&](double top, double left, double width, const QString &text) {
         detail.add(ReportItem::label(QRectF(left, top, width, 0), text, cimke));
     };
@@ -93,13 +84,13 @@ void AdatlapNyomtat(int ugyfel, QWidget *owner)
     };
     const auto &m = Beall().m;
 
-    field(4.0, 4.0, 100.9, QStringLiteral("Ugyfel_nev"), betu(11, true));
+    field(4.0, 4.0, 100.9, QStringLiteral("Ugyfel_nev"), reportFont(11, true));
     label(4.0, 108.5, 28.1, QStringLiteral("horg.ig.szám"));
-    field(4.0, 137.6, 50.6, QStringLiteral("Horgigszam"), betu(11, true)).alignment = Qt::AlignRight;
+    field(4.0, 137.6, 50.6, QStringLiteral("Horgigszam"), reportFont(11, true)).alignment = Qt::AlignRight;
 
     section(11.9, QStringLiteral("Egyesületi adatok"));
     label(18.5, 0, 28.1, QStringLiteral("sorszám"));
-    field(18.5, 29.1, 33.4, QStringLiteral("Sorszam"), betu(10, true)).format = SorszamSzoveg;
+    field(18.5, 29.1, 33.4, QStringLiteral("Sorszam"), reportFont(10, true)).format = SorszamSzoveg;
     label(25.1, 0, 28.1, QStringLiteral("állami horgászjegy"));
     field(25.1, 29.1, 33.4, QStringLiteral("Horgaszjegy"), mezo);
     label(25.1, 64.8, 22.8, QStringLiteral("horg.vizsga"));
@@ -138,7 +129,7 @@ void AdatlapNyomtat(int ugyfel, QWidget *owner)
     label(79.4, 63.5, 20.2, QStringLiteral("kilépési hat."));
     field(79.4, 87.3, 34.7, QStringLiteral("Kizarohat"), mezo);
     label(86.0, 0, 20.2, QStringLiteral("megjegyzés"));
-    ReportItem &megjegyzes = field(86.0, 21.2, 167.0, QStringLiteral("Megjegyzes"), betu(9, false));
+    ReportItem &megjegyzes = field(86.0, 21.2, 167.0, QStringLiteral("Megjegyzes"), reportFont(9, false));
     megjegyzes.rect.setHeight(13.6);
     megjegyzes.wordWrap = true;
     megjegyzes.grow = true;

@@ -20,6 +20,17 @@ QVariant ReportContext::sourceValue(const QString &source, const QString &field)
     return i < 0 ? QVariant() : ds->value(i);
 }
 
+ReportFont reportFont(double size, bool bold, bool italic, const QString &family, bool underline)
+{
+    ReportFont f;
+    f.family = family;
+    f.size = size;
+    f.bold = bold;
+    f.italic = italic;
+    f.underline = underline;
+    return f;
+}
+
 namespace {
 
 ReportItem textItem(ReportItem::Kind kind, const QRectF &mm, const ReportFont &font, Qt::Alignment alignment)

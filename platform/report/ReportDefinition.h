@@ -38,6 +38,10 @@ struct ReportFont {
     QColor colour = Qt::black;
 };
 
+// A font of size points; an empty family takes the report's base font.
+ReportFont reportFont(double size, bool bold = false, bool italic = false, const QString &family = {},
+                      bool underline = false);
+
 // What computed texts, format functions and break keys see while a band is laid out.
 struct ReportContext {
     const ReportDefinition *report = nullptr;
