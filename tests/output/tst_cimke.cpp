@@ -10,20 +10,6 @@
 
 namespace {
 
-// The documents the report sent to the preview or the printer.
-struct Captured {
-    std::vector<ReportDocument> docs;
-    std::vector<ReportOutputMode> modes;
-    Captured()
-    {
-        ReportOutputHook::set([this](const ReportDocument &d, ReportOutputMode m) {
-            docs.push_back(d);
-            modes.push_back(m);
-        });
-    }
-    ~Captured() { ReportOutputHook::clear(); }
-};
-
 void tag(int id, const QString &nev, const QString &aktiv, int tipus, const QString &irsz,
          const QString &varos, const QString &cim)
 {
@@ -183,7 +169,7 @@ void TestCimke::refused()
         geometryRefused = true;
     }
     QCOMPARE(geometryRefused, message.contains("oszlop"));
-    Captured out;
+    CapturedReports out;
     try {
         CimkeNyomtat({}, oszlop, 10, szelso, magas);
         QFAIL("labels printed");
@@ -202,7 +188,7 @@ void TestCimke::sheetFillsAcrossWithEveryMember()
     tag(3, "Tóth Éva", "I", 0, "9021", "Győr", "Baross út 3.");
     tag(7, "Csonka Béla", "N", 1, "4025", "Debrecen", "Piac u. 7.");
 
-    Captured out;
+    CapturedReports out;
     CimkeNyomtat({}, 3, 12.0, 8.0, 55.0);
     QCOMPARE(out.docs.size(), size_t(1));
     QCOMPARE(out.modes.front(), ReportOutputMode::Preview);
@@ -238,7 +224,7 @@ void TestCimke::sheetFillsAcrossWithEveryMember()
 void TestCimke::sheetUsesTheShrunkFields()
 {
     tag(1, "Kiss Anna", "I", 1, "6720", "Szeged", "Fő utca 1.");
-    Captured out;
+    CapturedReports out;
     CimkeNyomtat({}, 6, 10.0, 10.0, 25.4);
     QCOMPARE(out.docs.size(), size_t(1));
     const ReportPage &p = out.docs.front().pages.at(0);
@@ -264,7 +250,7 @@ void TestCimke::filterAndPages()
         tag(i, QStringLiteral("Tag %1").arg(i, 2, 10, QLatin1Char('0')), i % 2 ? "I" : "N", i <= 22 ? 1 : 2,
             "1000", "Város", "Utca");
     {
-        Captured out;
+        CapturedReports out;
         CimkeNyomtat({}, 3, 10.0, 8.0, 55.0);
         const ReportDocument &doc = out.docs.at(0);
         QCOMPARE(doc.pageCount(), 2);
@@ -276,7 +262,7 @@ void TestCimke::filterAndPages()
         QVERIFY(doc.pages[1].find("Tag 25"));
     }
     {
-        Captured out;
+        CapturedReports out;
         CimkeNyomtat("tipus=2", 3, 10.0, 8.0, 55.0);
         const ReportDocument &doc = out.docs.at(0);
         QCOMPARE(doc.pageCount(), 1);
@@ -296,7 +282,7 @@ void TestCimke::shortLabelsKeepTheirTextInside()
         "Hódmezővásárhely", "Szent István király utca 123/B.");
     for (int i = 2; i <= 9; ++i)
         tag(i, QStringLiteral("Nagy Ödön %1").arg(i), "I", 1, "1011", "Budapest", "Ő utca 5.");
-    Captured out;
+    CapturedReports out;
     CimkeNyomtat({}, 3, 10.0, 8.0, 38.1);
     const ReportPage &p = out.docs.at(0).pages.at(0);
     int labels = 0;

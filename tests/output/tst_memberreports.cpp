@@ -26,26 +26,6 @@ namespace {
 
 using Band = ReportBand::Kind;
 
-// The documents the reports sent to the preview or the printer.
-struct Captured {
-    std::vector<ReportDocument> docs;
-    std::vector<ReportOutputMode> modes;
-    Captured()
-    {
-        ReportOutputHook::set([this](const ReportDocument &d, ReportOutputMode m) {
-            docs.push_back(d);
-            modes.push_back(m);
-        });
-    }
-    ~Captured() { ReportOutputHook::clear(); }
-    const ReportDocument &only() const
-    {
-        if (docs.size() != 1)
-            qFatal("expected one document, got %d", int(docs.size()));
-        return docs.front();
-    }
-};
-
 bool near(double a, double b)
 {
     return qAbs(a - b) < 0.01;
@@ -266,7 +246,7 @@ void TestMemberReports::listsShowActiveMembersOfTheType()
     QFETCH(QStringList, names);
     listaTagok();
     KimenetHook::expect(0);
-    Captured out;
+    CapturedReports out;
     if (byName)
         UgyfelListaNyomtat(filter);
     else
@@ -286,7 +266,7 @@ void TestMemberReports::listFrameAndRows()
     listaTagok();
     for (const bool byName : {true, false}) {
         KimenetHook::expect(0);
-        Captured out;
+        CapturedReports out;
         byName ? UgyfelListaNyomtat({}) : UgyfelLista2Nyomtat({});
         const ReportDocument &doc = out.only();
         const ReportPage &p = doc.pages.at(0);
@@ -354,7 +334,7 @@ void TestMemberReports::listByNameGroupsByHungarianLetter()
     for (const QString &n : names)
         tag(++id, n, "I", 1, QStringLiteral("HU-%1").arg(id), id);
     KimenetHook::expect(0);
-    Captured out;
+    CapturedReports out;
     UgyfelListaNyomtat({});
     const ReportDocument &doc = out.only();
     // Each letter of the alphabet heads its names once, though a and á (o and
@@ -391,7 +371,7 @@ void TestMemberReports::letterHeaderStaysWithItsFirstRow()
             id);
     tag(++id, "Bartos Béla", "I", 1, "HU-B", id);
     KimenetHook::expect(0);
-    Captured out;
+    CapturedReports out;
     UgyfelListaNyomtat({});
     const ReportDocument &doc = out.only();
     QCOMPARE(doc.pageCount(), 2);
@@ -423,7 +403,7 @@ void TestMemberReports::chooserDecidesTheOutput()
     for (const bool byName : {true, false}) {
         KimenetHook::expect(choice);
         MessageBoxHook::arm();
-        Captured out;
+        CapturedReports out;
         byName ? UgyfelListaNyomtat({}) : UgyfelLista2Nyomtat({});
         QCOMPARE(int(out.docs.size()), documents);
         if (documents)
@@ -440,7 +420,7 @@ void TestMemberReports::csvExportGetsTheFilteredQuery()
     for (const bool byName : {true, false}) {
         KimenetHook::expect(2);
         MessageBoxHook::arm();
-        Captured out;
+        CapturedReports out;
         QString proposed;
         QStringList fields;
         const bool closed =
@@ -483,7 +463,7 @@ void TestMemberReports::dataSheetPlacesEveryField()
         "'Andrássy út 12.', 'AB123456', 'IG-777', 'V-55', 'AJ-2024', 'TE-9', '2026-12-31', '2001-04-01', "
         "'2026-06-30', 'H-3', 'Csendes horgász.', 'N', 'Kovács Mária', 'ML-1', 'CS-2', 'FN-3')");
 
-    Captured out;
+    CapturedReports out;
     AdatlapNyomtat(17);
     const ReportDocument &doc = out.only();
     QCOMPARE(out.modes.front(), ReportOutputMode::Preview);
@@ -583,7 +563,7 @@ void TestMemberReports::dataSheetOfInactiveMember()
 {
     listaTagok();
     Beall().m = {"", "", "", "", "", ""};
-    Captured out;
+    CapturedReports out;
     AdatlapNyomtat(3);
     const ReportPage &p = out.only().pages.at(0);
     QVERIFY(p.find("Aba Tibor"));
@@ -623,7 +603,7 @@ void TestMemberReports::longRemarkGrowsTheDataSheet()
                 y = std::max(y, l.line.y1());
         return y;
     };
-    Captured out;
+    CapturedReports out;
     AdatlapNyomtat(1);
     AdatlapNyomtat(2);
     QCOMPARE(out.docs.size(), size_t(2));
@@ -653,7 +633,7 @@ void TestMemberReports::wideValuesShrinkToTheirBoxes()
     tag(1, "Kiss Ede", "I", 1, "HU-1", 1);
     Db::exec("UPDATE ugyfel SET Szulhely = 'Hódmezővásárhely', anya = 'Szentgyörgyiné Kovács Erzsébet', "
              "Szigszam = 'AB', Horgaszjegy = 'ŰWWWWWWWWWWWWWWWWWWW' WHERE Ugyfel = 1");
-    Captured out;
+    CapturedReports out;
     AdatlapNyomtat(1);
     const ReportPage &p = out.only().pages.at(0);
     for (const char *text : {"Hódmezővásárhely", "Szentgyörgyiné Kovács Erzsébet"}) {
@@ -675,7 +655,7 @@ void TestMemberReports::wideValuesShrinkToTheirBoxes()
 void TestMemberReports::unknownMemberGivesFrameOnly()
 {
     listaTagok();
-    Captured out;
+    CapturedReports out;
     AdatlapNyomtat(999);
     const ReportDocument &doc = out.only();
     QCOMPARE(doc.pageCount(), 1);
@@ -698,7 +678,7 @@ void TestMemberReports::notesNewestFirst()
              "(4, '2024-01-10', 'Tagdíj', 'Befizette a jeges horgászat díját is.'), "
              "(1, '2025-01-01', 'Más tagé', 'Nem az övé.'), "
              "(4, '2022-12-31', 'Belépés', 'Új tag, ajánlotta: Kovács Ádám.')");
-    Captured out;
+    CapturedReports out;
     MegjegyzesNyomtat(4, true);
     const ReportDocument &doc = out.only();
     QCOMPARE(out.modes.front(), ReportOutputMode::Print);
@@ -750,7 +730,7 @@ void TestMemberReports::notesOfUnknownMember()
 {
     listaTagok();
     Db::exec("INSERT INTO ugyf_megj (ugyfel, datum, rovid) VALUES (4, '2023-05-01', 'Tavaszi verseny')");
-    Captured out;
+    CapturedReports out;
     MegjegyzesNyomtat(999, false);
     const ReportDocument &doc = out.only();
     QCOMPARE(out.modes.front(), ReportOutputMode::Preview);
@@ -777,7 +757,7 @@ void TestMemberReports::envelope()
     QFETCH(bool, print);
     listaTagok();
     Db::exec("UPDATE tulajdonos SET varos = ?", {varos});
-    Captured out;
+    CapturedReports out;
     BoritekNyomtat(5, print);
     const ReportDocument &doc = out.only();
     QCOMPARE(out.modes.front(), print ? ReportOutputMode::Print : ReportOutputMode::Preview);

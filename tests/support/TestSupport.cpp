@@ -21,7 +21,10 @@ TestDataFolder::TestDataFolder()
     DataFolder::create(data());
 }
 
-TestDataFolder::~TestDataFolder() { Db::close(); }
+TestDataFolder::~TestDataFolder()
+{
+    Db::close();
+}
 
 void typeText(QWidget *w, const QString &text)
 {
@@ -47,4 +50,24 @@ bool driveModal(const std::function<void()> &call, const std::function<void(QDia
     timer.start(10);
     call();
     return closed;
+}
+
+CapturedReports::CapturedReports()
+{
+    ReportOutputHook::set([this](const ReportDocument &d, ReportOutputMode m) {
+        docs.push_back(d);
+        modes.push_back(m);
+    });
+}
+
+CapturedReports::~CapturedReports()
+{
+    ReportOutputHook::clear();
+}
+
+const ReportDocument &CapturedReports::only() const
+{
+    if (docs.size() != 1)
+        qFatal("expected one document, got %d", int(docs.size()));
+    return docs.front();
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Shared fixtures of the tests.
+#include "platform/report/ReportLayout.h"
+#include "platform/report/ReportOutput.h"
+
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -28,3 +32,14 @@ private:
 // soon as it is the active window. True when act closed the dialog; one that act
 // left open is rejected then, so a test never waits for a click.
 bool driveModal(const std::function<void()> &call, const std::function<void(QDialog *)> &act);
+
+// While it lives, the documents that reports send to the preview or the
+// printer are kept here instead of being shown or printed.
+struct CapturedReports {
+    std::vector<ReportDocument> docs;
+    std::vector<ReportOutputMode> modes;
+    CapturedReports();
+    ~CapturedReports();
+    // The one document sent; fails the test run when there were more or none.
+    const ReportDocument &only() const;
+};
