@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QHash>
+#include <QTextLayout>
 #include <algorithm>
 #include <map>
 
@@ -17,9 +18,9 @@ using Kind = ReportBand::Kind;
 // Text is measured at printer resolution, where the pages are painted.
 constexpr double MeasureDpi = 1200;
 
-const QImage &measureDevice()
+QImage &measureDevice()
 {
-    static const QImage image = [] {
+    static QImage image = [] {
         QImage i(1, 1, QImage::Format_RGB32);
         const int dpm = int(MeasureDpi / 0.0254 + 0.5);
         i.setDotsPerMeterX(dpm);
@@ -77,6 +78,57 @@ QFont makeFont(const QString &family, double size, bool bold, bool italic, bool 
 double lineHeightMm(const QFont &f)
 {
     return pxToMm(QFontMetricsF(f, &measureDevice()).height());
+}
+
+// Where the lines start that text wraps into in a box width mm wide.
+std::vector<int> lineStarts(const QString &text, const QFont &font, double width)
+{
+    QString s = text;
+    s.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(s, font, &measureDevice());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    std::vector<int> starts;
+    layout.beginLayout();
+    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+        l.setLineWidth(mmToPx(width));
+        starts.push_back(l.textStart());
+    }
+    layout.endLayout();
+    return starts;
+}
+
+// The leading whole lines of text, wrapped in a box width mm wide, that fit
+// in height mm, and the rest; at least one line when atLeastOne.
+std::pair<QString, QString> cutLines(const QString &text, const QFont &font, double width, double height,
+                                     bool atLeastOne)
+{
+    if (textHeightMm(text, font, width, true) <= height + 1e-9)
+        return {text, {}};
+    const std::vector<int> starts = lineStarts(text, font, width);
+    const int n = int(starts.size());
+    if (n < 2)
+        return atLeastOne ? std::pair{text, QString()} : std::pair{QString(), text};
+    auto head = [&](int lines) {
+        QString h = text.left(starts[size_t(lines)]);
+        while (!h.isEmpty() && h.back().isSpace())
+            h.chop(1);
+        return h;
+    };
+    // The most lines (fewer than all) whose height fits; measured as painted.
+    int lo = 0;
+    int hi = n - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (textHeightMm(head(mid), font, width, true) <= height + 1e-9)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    if (lo == 0 && atLeastOne)
+        lo = 1;
+    return {head(lo), text.mid(starts[size_t(lo)])};
 }
 
 class Layout {
@@ -281,6 +333,8 @@ private:
             closeLine();
         const double width = multi ? m_def.printableWidth() / b.columns : m_def.printableWidth();
         const double h = bandHeight(b, width);
+        if (!multi && h > m_bottom - m_bodyTop + 1e-9 && placeSplit(b, width, row))
+            return;
         const double top = multi && m_column > 0 ? m_lineTop : m_y;
         if (top + h > m_bottom + 1e-9 && top > m_bodyTop + 1e-9) {
             if (multi && m_column > 0)
@@ -302,6 +356,90 @@ private:
         }
         if (row >= 0)
             m_lastRow = m_def.data ? row : -1;
+    }
+
+    // A band whose growing texts make it taller than the page body goes on in
+    // parts, page after page: the texts are cut between whole lines and go on
+    // at the top of the next body; the other items print on the first part and
+    // the bottom rule closes the last. False, placing nothing, when the band
+    // cannot be cut so.
+    bool placeSplit(const ReportBand &b, double width, int row)
+    {
+        struct Growing {
+            const ReportItem *item;
+            QFont font;
+            QString rest; // the lines still to print
+            QRectF box;   // in the band, as for the whole text
+        };
+        std::vector<Growing> growing;
+        double fixed = b.rowHeight ? b.rowHeight(m_ctx) : b.height; // the first part's least height
+        for (const ReportItem &it : b.items) {
+            if (!it.visible)
+                continue;
+            if (!isText(it)) {
+                fixed = std::max(fixed, it.rect.bottom());
+                continue;
+            }
+            const QFont f = fontOf(it);
+            const QString text = textOf(it);
+            if (it.grow && !text.isEmpty())
+                growing.push_back({&it, f, text, boxOf(it, text, f, width)});
+            else
+                fixed = std::max(fixed, boxOf(it, text, f, width).bottom());
+        }
+        if (growing.empty() || fixed > m_bottom - m_bodyTop + 1e-9)
+            return false;
+
+        const double x = m_def.margins.left();
+        // Too little room left here (not one line of each text): a fresh page.
+        bool fits = m_y + fixed <= m_bottom + 1e-9;
+        for (const Growing &g : growing)
+            fits = fits && !cutLines(g.rest, g.font, g.box.width(), m_bottom - m_y - g.box.top(), false)
+                                .first.isEmpty();
+        if (!fits && m_y > m_bodyTop + 1e-9)
+            newPage();
+
+        const int textRow = m_ctx.row;
+        bool first = true;
+        for (;;) {
+            const double top = m_y;
+            double bottom = top;
+            if (first) {
+                emitBand(b, x, top, width, fixed, false);
+                bottom = top + fixed;
+            }
+            bool more = false;
+            for (Growing &g : growing) {
+                if (g.rest.isEmpty())
+                    continue;
+                QRectF box = g.box.translated(x, first ? top : top - g.box.top());
+                auto [piece, rest] = cutLines(g.rest, g.font, box.width(), m_bottom - box.top(), !first);
+                if (!piece.isEmpty()) {
+                    // Whole on the first part, the text keeps its box; a piece is as high as its lines.
+                    if (!(first && rest.isEmpty()))
+                        box.setHeight(textHeightMm(piece, g.font, box.width(), true));
+                    emitText(*g.item, piece, box, b.kind, textRow);
+                    bottom = std::max(bottom, box.bottom());
+                }
+                g.rest = rest;
+                more = more || !rest.isEmpty();
+            }
+            if (!more) {
+                m_y = bottom;
+                break;
+            }
+            if (row >= 0)
+                m_lastRow = m_def.data ? row : -1;
+            newPage();
+            first = false;
+        }
+        if (b.bottomRule > 0) {
+            const double dy = b.bottomRule * MmPerPixel / 2;
+            addLine(x, m_y - dy, x + width, m_y - dy, b.bottomRule, b.ruleColour, b.kind);
+        }
+        if (row >= 0)
+            m_lastRow = m_def.data ? row : -1;
+        return true;
     }
 
     QString familyOf(const ReportItem &it) const
@@ -405,32 +543,39 @@ private:
         m_doc.pages.back().lines.push_back(l);
     }
 
-    void emitBand(const ReportBand &b, double x, double y, double width, double height)
+    void emitText(const ReportItem &it, const QString &text, const QRectF &rect, Kind band, int row)
+    {
+        ReportText t;
+        t.text = text;
+        t.rect = rect;
+        t.family = familyOf(it);
+        t.size = fontOf(it).pointSizeF();
+        t.bold = it.font.bold;
+        t.italic = it.font.italic;
+        t.underline = it.font.underline;
+        t.colour = it.font.colour;
+        t.alignment = it.alignment & Qt::AlignHorizontal_Mask;
+        t.wordWrap = it.wordWrap || it.grow;
+        t.band = band;
+        t.row = (band == Kind::PageHeader || band == Kind::PageFooter || band == Kind::Summary) ? -1 : row;
+        m_doc.pages.back().texts.push_back(std::move(t));
+    }
+
+    // Emits the band's items at (x, y); without whole, its growing texts and
+    // bottom rule are left to the caller.
+    void emitBand(const ReportBand &b, double x, double y, double width, double height, bool whole = true)
     {
         ReportPage &page = m_doc.pages.back();
-        const int row = (b.kind == Kind::PageHeader || b.kind == Kind::PageFooter || b.kind == Kind::Summary)
-                            ? -1
-                            : m_ctx.row;
         for (const ReportItem &it : b.items) {
             if (!it.visible)
                 continue;
             using K = ReportItem::Kind;
             if (isText(it)) {
                 const QFont f = fontOf(it);
-                ReportText t;
-                t.text = textOf(it);
-                t.rect = boxOf(it, t.text, f, width).translated(x, y);
-                t.family = familyOf(it);
-                t.size = f.pointSizeF();
-                t.bold = it.font.bold;
-                t.italic = it.font.italic;
-                t.underline = it.font.underline;
-                t.colour = it.font.colour;
-                t.alignment = it.alignment & Qt::AlignHorizontal_Mask;
-                t.wordWrap = it.wordWrap || it.grow;
-                t.band = b.kind;
-                t.row = row;
-                page.texts.push_back(std::move(t));
+                const QString text = textOf(it);
+                if (!whole && it.grow && !text.isEmpty())
+                    continue;
+                emitText(it, text, boxOf(it, text, f, width).translated(x, y), b.kind, m_ctx.row);
             } else if (it.kind == K::Rule) {
                 const double w = it.alignToBand ? width : it.rect.width();
                 const double left = it.alignToBand ? 0 : it.rect.left();
@@ -456,7 +601,7 @@ private:
             const double dy = b.topRule * MmPerPixel / 2;
             addLine(x, y + dy, x + width, y + dy, b.topRule, b.ruleColour, b.kind);
         }
-        if (b.bottomRule > 0) {
+        if (b.bottomRule > 0 && whole) {
             const double dy = b.bottomRule * MmPerPixel / 2;
             addLine(x, y + height - dy, x + width, y + height - dy, b.bottomRule, b.ruleColour, b.kind);
         }

@@ -6,6 +6,7 @@
 #include "platform/report/ReportLayout.h"
 #include "tests/support/TestSupport.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class tst_ReportLayout : public QObject {
@@ -220,6 +221,176 @@ private slots:
             if (l.band == ReportBand::Kind::Detail && qAbs(l.line.y1() + l.width / 2 - secondTop) < 1e-6)
                 ++rulesAtSecondTop;
         QCOMPARE(rulesAtSecondTop, 1);
+    }
+
+    // Numbered words, a line break after every `paragraph` words (0: none).
+    static QString words(int count, int paragraph)
+    {
+        QString s;
+        for (int i = 1; i <= count; ++i) {
+            if (i > 1)
+                s += paragraph > 0 && (i - 1) % paragraph == 0 ? QLatin1Char('\n') : QLatin1Char(' ');
+            s += QStringLiteral("szó%1").arg(i);
+        }
+        return s;
+    }
+    static QStringList wordList(const QString &text)
+    {
+        return text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    }
+    // `before` rows of 10 mm, a row whose memo wraps into `words` words at
+    // memoTop in an 80 mm box, and the row "utána".
+    static ReportDefinition memoReport(DataSet *ds, double memoTop)
+    {
+        ReportDefinition def = plain(ds);
+        ReportBand &d = *def.band(ReportBand::Kind::Detail);
+        d.bottomRule = 1;
+        ReportItem &memo = d.add(ReportItem::fieldItem({70, memoTop, 80, 4}, "megj"));
+        memo.grow = true;
+        return def;
+    }
+    static void memoRows(int before, const QString &memo)
+    {
+        QList<std::tuple<QString, QString, double, QString>> rows;
+        for (int i = 1; i <= before; ++i)
+            rows.append({"A", QStringLiteral("sor %1").arg(i), i, QString()});
+        rows.append({"A", "hosszú", 0, memo});
+        rows.append({"A", "utána", 0, QString()});
+        fill(rows);
+    }
+
+    // A memo of some 300 lines goes on from page to page, cut between whole
+    // lines; on A4 with a 20 mm header and a 10 mm footer, the bottom margin
+    // leaving `room` below the rows before it. A first part needs the band's
+    // own 10 mm and one line of the memo, else it starts a fresh page.
+    void longMemoSplitsAcrossPages_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<double>("room");
+        QTest::addColumn<double>("memoTop");
+        QTest::addColumn<int>("paragraph");
+        QTest::addColumn<bool>("freshPage");
+        QTest::newRow("first row") << 0 << 247.0 << 2.0 << 0 << false;
+        QTest::newRow("after ten rows, paragraphs") << 10 << 147.0 << 2.0 << 25 << false;
+        QTest::newRow("7 mm left: less than the band") << 24 << 7.0 << 2.0 << 0 << true;
+        QTest::newRow("12 mm left: less than a line at 9 mm") << 18 << 12.0 << 9.0 << 0 << true;
+        QTest::newRow("14 mm left: a line at 9 mm fits") << 18 << 14.0 << 9.0 << 40 << false;
+    }
+    void longMemoSplitsAcrossPages()
+    {
+        QFETCH(int, before);
+        QFETCH(double, room);
+        QFETCH(double, memoTop);
+        QFETCH(int, paragraph);
+        QFETCH(bool, freshPage);
+        const QString text = words(2000, paragraph);
+        memoRows(before, text);
+        auto ds = query();
+        ReportDefinition def = memoReport(ds.get(), memoTop);
+        ReportText probe; // the memo's font: the report's base font
+        probe.family = def.fontFamily;
+        probe.size = def.fontSize;
+        const QFont font = probe.font();
+        const double line = textHeightMm("x", font, 80, true);
+        // An empty memo keeps its 4 mm box, or one line when that is higher.
+        const double rowHeight = std::max(10.0, memoTop + std::max(4.0, textHeightMm({}, font, 80, true)));
+        const double bodyTop = 10 + 20;
+        const double bodyBottom = bodyTop + before * rowHeight + room;
+        def.margins.setBottom(297 - 10 - bodyBottom);
+        const ReportDocument doc = layoutReport(def);
+
+        QVERIFY2(textHeightMm(text, font, 80, true) / line > 280, qPrintable(QString::number(line)));
+
+        struct Piece {
+            int page;
+            const ReportText *text;
+        };
+        std::vector<Piece> pieces;
+        int nameCount = 0;
+        int namePage = -1;
+        int rules = 0;
+        for (int p = 0; p < doc.pageCount(); ++p) {
+            const ReportPage &page = doc.pages[size_t(p)];
+            QVERIFY(page.find("FEJLÉC"));
+            const auto foot = page.textsOf(ReportBand::Kind::PageFooter);
+            QCOMPARE(foot.size(), size_t(1));
+            QCOMPARE(foot[0]->text, QString::number(p + 1));
+            QCOMPARE(foot[0]->rect.top(), bodyBottom + 1);
+            for (const ReportText *t : details(page)) {
+                // Within the body, and the box holds all lines of its text.
+                QVERIFY2(t->rect.top() >= bodyTop - 1e-9 && t->rect.bottom() <= bodyBottom + 1e-9,
+                         qPrintable(QStringLiteral("page %1: %2").arg(p + 1).arg(t->rect.bottom())));
+                QVERIFY(textHeightMm(t->text, t->font(), t->rect.width(), t->wordWrap) <=
+                        t->rect.height() + 1e-9);
+                if (t->row == before && t->rect.left() == 80)
+                    pieces.push_back({p, t});
+                if (t->text == "hosszú") {
+                    ++nameCount;
+                    namePage = p;
+                }
+            }
+            for (const ReportLine &l : page.lines)
+                rules += l.band == ReportBand::Kind::Detail;
+        }
+        QVERIFY(pieces.size() >= 5);
+        QStringList joined;
+        for (const Piece &piece : pieces)
+            joined << wordList(piece.text->text);
+        QCOMPARE(joined, wordList(text));
+
+        const int firstPage = freshPage ? 1 : 0;
+        QCOMPARE(nameCount, 1); // the band's other items print once, on its first part
+        QCOMPARE(namePage, firstPage);
+        QCOMPARE(pieces[0].text->rect.top(), (freshPage ? bodyTop : bodyTop + before * rowHeight) + memoTop);
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            QCOMPARE(pieces[i].page, firstPage + int(i));
+            if (i > 0)
+                QCOMPARE(pieces[i].text->rect.top(), bodyTop);
+            if (i + 1 < pieces.size()) // each page is filled to within a line
+                QVERIFY(bodyBottom - pieces[i].text->rect.bottom() < line);
+        }
+        // The next row and the band's one bottom rule follow the last part.
+        const Piece &last = pieces.back();
+        const ReportPage &lastPage = doc.pages[size_t(last.page)];
+        QCOMPARE(doc.pageCount(), last.page + 1);
+        const ReportText *next = lastPage.find("utána");
+        QVERIFY(next);
+        QCOMPARE(next->rect.top() - 1, last.text->rect.bottom());
+        QCOMPARE(rules, before + 2);
+        int rulesAtEnd = 0;
+        for (const ReportLine &l : lastPage.lines)
+            rulesAtEnd += qAbs(l.line.y1() + l.width / 2 - last.text->rect.bottom()) < 1e-6;
+        QCOMPARE(rulesAtEnd, 1);
+    }
+
+    // A memo that fits the page body stays whole, moving to a new page when
+    // the rest of the page is too short.
+    void memoThatFitsIsNotSplit_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("page");
+        QTest::newRow("short") << 0 << 30 << 0;
+        QTest::newRow("half a page, after twenty rows") << 20 << 250 << 1;
+    }
+    void memoThatFitsIsNotSplit()
+    {
+        QFETCH(int, before);
+        QFETCH(int, count);
+        QFETCH(int, page);
+        const QString text = words(count, 0);
+        memoRows(before, text);
+        auto ds = query();
+        const ReportDocument doc = layoutReport(memoReport(ds.get(), 2));
+        QCOMPARE(doc.pageCount(), page + 1);
+        const ReportPage &p = doc.pages[size_t(page)];
+        const ReportText *memo = p.find(text);
+        QVERIFY(memo);
+        const double need = textHeightMm(text, memo->font(), 80, true);
+        const double top = page == 0 ? 30 + 10 * before : 30;
+        QCOMPARE(memo->rect, QRectF(80, top + 2, 80, need));
+        QCOMPARE(p.find("hosszú")->rect.top() - 1, top);
+        QCOMPARE(p.find("utána")->rect.top() - 1, top + std::max(10.0, 2 + need));
     }
 
     void rowHeightPerRow()
