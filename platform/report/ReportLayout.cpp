@@ -394,8 +394,9 @@ private:
         // Too little room left here (not one line of each text): a fresh page.
         bool fits = m_y + fixed <= m_bottom + 1e-9;
         for (const Growing &g : growing)
-            fits = fits && !cutLines(g.rest, g.font, g.box.width(), m_bottom - m_y - g.box.top(), false)
-                                .first.isEmpty();
+            fits =
+                fits &&
+                !cutLines(g.rest, g.font, g.box.width(), m_bottom - m_y - g.box.top(), false).first.isEmpty();
         if (!fits && m_y > m_bodyTop + 1e-9)
             newPage();
 
