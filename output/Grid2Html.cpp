@@ -8,6 +8,7 @@
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
 #include "platform/io/Documents.h"
+#include "platform/io/TextFile.h"
 #include "platform/ui/FieldText.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/GridModel.h"
@@ -25,7 +26,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QToolButton>
 #include <cmath>
 
@@ -37,7 +37,7 @@ const QString Font1 = QStringLiteral("<font face=\"Verdana\" size=\"1\">");
 
 struct Column {
     int gridColumn;
-    int field;  // index in the data set
+    int field; // index in the data set
     QString width;
     QString align;
     QString title;
@@ -118,8 +118,8 @@ QStringList pageLines(const GridView &grid, const Page &page, const std::functio
             continue;
         const int field = ds.fieldIndex(gc.field);
         const Schema::Type type = field >= 0 ? ds.columns()[size_t(field)].type : Schema::Type::Text;
-        columns.push_back({c, field, QString::number(percent(grid.columnWidth(c), grid.width())), fieldAlign(type),
-                           model->headerData(c, Qt::Horizontal).toString()});
+        columns.push_back({c, field, QString::number(percent(grid.columnWidth(c), grid.width())),
+                           fieldAlign(type), model->headerData(c, Qt::Horizontal).toString()});
     }
     const auto sumSlot = [&](const Column &col) {
         if (col.field >= 0)
@@ -133,8 +133,8 @@ QStringList pageLines(const GridView &grid, const Page &page, const std::functio
     l << QStringLiteral("<html>") << QString() << QStringLiteral("<head>")
       << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">")
       << QStringLiteral("<title>") + escaped(page.title) + QStringLiteral("</title>")
-      << QStringLiteral("<meta name=\"GENERATOR\" content=\"Kelvar Bt. Grid2Html\">") << QStringLiteral("</head>")
-      << QString() << QStringLiteral("<body>")
+      << QStringLiteral("<meta name=\"GENERATOR\" content=\"Kelvar Bt. Grid2Html\">")
+      << QStringLiteral("</head>") << QString() << QStringLiteral("<body>")
       << QStringLiteral("<p><strong><font face=\"Verdana\" size=\"2\">") + escaped(page.title) +
              QStringLiteral("</font></strong></p>")
       << QStringLiteral("<p><strong><font face=\"Verdana\" size=\"1\">") + escaped(page.subtitle) +
@@ -145,8 +145,9 @@ QStringList pageLines(const GridView &grid, const Page &page, const std::functio
     const auto headRow = [&](const std::function<QString(const Column &)> &text) {
         l << QStringLiteral("  <tr>");
         for (const Column &col : columns)
-            l << QStringLiteral("    <td width=\"") + col.width + QStringLiteral("%\" bgcolor=\"#C0C0C0\">") + Font1 +
-                     QStringLiteral("<strong>") + col.align + text(col) + QStringLiteral("</strong></font></td>");
+            l << QStringLiteral("    <td width=\"") + col.width + QStringLiteral("%\" bgcolor=\"#C0C0C0\">") +
+                     Font1 + QStringLiteral("<strong>") + col.align + text(col) +
+                     QStringLiteral("</strong></font></td>");
         l << QStringLiteral("  </tr>");
     };
     headRow([](const Column &col) { return escaped(col.title); });
@@ -187,12 +188,14 @@ QStringList pageLines(const GridView &grid, const Page &page, const std::functio
         });
 
     l << QStringLiteral("</table>") << QStringLiteral("</center></div>") << QString()
-      << QStringLiteral("<p>") + Font1 + QStringLiteral("Összesen %1 sor.</font></p>").arg(written) << QString()
-      << QStringLiteral("<p>") + Font1 + QDateTime::currentDateTime().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss")) +
+      << QStringLiteral("<p>") + Font1 + QStringLiteral("Összesen %1 sor.</font></p>").arg(written)
+      << QString()
+      << QStringLiteral("<p>") + Font1 +
+             QDateTime::currentDateTime().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss")) +
              QStringLiteral("</font></p>")
       << QString()
-      << QStringLiteral("<p><font face=\"Courier New\" size=\"1\">") + escaped(QCoreApplication::applicationName()) +
-             QStringLiteral(" 1.0.0.1</font></p>")
+      << QStringLiteral("<p><font face=\"Courier New\" size=\"1\">") +
+             escaped(QCoreApplication::applicationName()) + QStringLiteral(" 1.0.0.1</font></p>")
       << QString() << QStringLiteral("</body>") << QStringLiteral("</html>");
     return l;
 }
@@ -202,20 +205,14 @@ void writePage(const QString &fileName, const QStringList &lines)
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!QDir().mkpath(folder))
         throw VornError(QStringLiteral("A mappa nem hozható létre: ") + QDir::toNativeSeparators(folder));
-    QString text;
-    for (const QString &line : lines)
-        text += line + QStringLiteral("\r\n");
-    const QByteArray bytes = Kodlap::toCp1250(text);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw VornError(QDir::toNativeSeparators(fileName) + QStringLiteral(": ") + file.errorString());
+    writeCp1250Lines(fileName, lines);
 }
 
 } // namespace Grid2Html
 
 namespace {
 
-QString g_rememberedFolder;  // of the last page saved with OK, for this run
+QString g_rememberedFolder; // of the last page saved with OK, for this run
 
 // The dialog's decoration: a globe.
 QPixmap vilaghaloKep()
@@ -320,8 +317,8 @@ void Tfrm_Grid2Html::save()
         DokumentumNyit(fileName());
 }
 
-void Grid2HtmlExport(const GridView &grid, const QString &title, const QString &subtitle, const QString &sumList,
-                     const QString &groupField, const QString &unused, QWidget *owner)
+void Grid2HtmlExport(const GridView &grid, const QString &title, const QString &subtitle,
+                     const QString &sumList, const QString &groupField, const QString &unused, QWidget *owner)
 {
     Q_UNUSED(unused);
     const QString folder = g_rememberedFolder.isEmpty() ? folders().dataRoot : g_rememberedFolder;

@@ -1,20 +1,18 @@
 #include "output/Hatarolt.h"
 
 #include "foundation/Error.h"
-#include "foundation/Formats.h"
-#include "foundation/Kodlap.h"
 #include "foundation/Seged.h"
 #include "platform/db/DataSet.h"
 #include "platform/io/Documents.h"
 #include "platform/io/Spreadsheet.h"
+#include "platform/io/TextFile.h"
+#include "platform/ui/FieldText.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/WidgetBehaviour.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDate>
-#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
-#include <QTime>
 #include <QToolButton>
 
 using Schema::Type;
@@ -38,22 +34,10 @@ QString valueText(const DataSet &ds, int row, int column, const Options &o)
     const DataSet::Column &c = ds.columns()[size_t(column)];
     const QVariant v = ds.valueAt(row, column);
     if (c.type == Type::Memo)
-        return o.memo ? KarakterCsere(SorokOsszefuz(NullSzoveg(v, {}), QStringLiteral("|")), o.delimiter, u',')
-                      : QStringLiteral("BLOB");
-    if (v.isNull())
-        return {};
-    switch (c.type) {
-    case Type::Real:
-        return Formats::general(v.toDouble());
-    case Type::Date:
-        return Formats::date(v.toDate());
-    case Type::Time:
-        return Formats::time(v.toTime());
-    case Type::Timestamp:
-        return Formats::dateTime(v.toDateTime());
-    default:
-        return v.toString();
-    }
+        return o.memo
+                   ? KarakterCsere(SorokOsszefuz(NullSzoveg(v, {}), QStringLiteral("|")), o.delimiter, u',')
+                   : QStringLiteral("BLOB");
+    return fieldText(v);
 }
 
 QString qualified(QString text, const Options &o)
@@ -87,19 +71,13 @@ QString recordLine(const DataSet &ds, int row, const std::vector<bool> &takesPar
     return line;
 }
 
-bool isSpreadsheetName(const QString &fileName)
-{
-    const QString upper = fileName.toUpper();
-    return upper.endsWith(QLatin1String(".XLS")) || upper.endsWith(QLatin1String(".XLSX"));
-}
-
 } // namespace Hatarolt
 
 namespace {
 
-const QString SaveFilter = QStringLiteral(
-    "CSV állományok (*.csv)|*.csv|Text állományok (*.txt)|*.txt|Excel munkalap (*.xls)|*.xls|"
-    "Excel munkafüzet (*.xlsx)|*.xlsx|Minden állomány (*.*)|*.*");
+const QString SaveFilter =
+    QStringLiteral("CSV állományok (*.csv)|*.csv|Text állományok (*.txt)|*.txt|Excel munkalap (*.xls)|*.xls|"
+                   "Excel munkafüzet (*.xlsx)|*.xlsx|Minden állomány (*.*)|*.*");
 
 // The dialog's decoration: a sheet of cells.
 QPixmap tablazatKep()
@@ -209,10 +187,12 @@ Tfrm_Hatarolt::Tfrm_Hatarolt(DataSet &ds, const QString &fileName, QWidget *pare
     m_qualifiers[1] = radio("rbAposztrof", QStringLiteral("Aposztróf (')"), RadioGroup1, 64);
     m_qualifiers[2] = radio("rbSemmi", QStringLiteral("Semmi"), RadioGroup1, 104, true);
 
-    CheckBox1 = checkBox("CheckBox1", QStringLiteral("Többsoros mezőket is kiírja (egy sorba cső karakter választással)"),
+    CheckBox1 = checkBox("CheckBox1",
+                         QStringLiteral("Többsoros mezőket is kiírja (egy sorba cső karakter választással)"),
                          this, 172);
-    CheckBox2 = checkBox("CheckBox2", QStringLiteral("Eredeti mezőneveket használja (nem a megjelenített neveket)"),
-                         this, 192);
+    CheckBox2 =
+        checkBox("CheckBox2", QStringLiteral("Eredeti mezőneveket használja (nem a megjelenített neveket)"),
+                 this, 192);
     CheckBox3 = checkBox("CheckBox3", QStringLiteral("Fejléc nem kell (az első sorban)"), this, 212);
     CheckBox4 = checkBox("CheckBox4", QStringLiteral("Export után megnyitás"), this, 232);
 
@@ -232,7 +212,8 @@ Tfrm_Hatarolt::Tfrm_Hatarolt(DataSet &ds, const QString &fileName, QWidget *pare
 
     Button3 = addButton(QStringLiteral("Button3"), QStringLiteral("Megállít"), {140, 312, 75, 25});
     Button3->setEnabled(false);
-    auto *Button1 = addButton(QStringLiteral("Button1"), QStringLiteral("Export indítás"), {412, 312, 100, 25});
+    auto *Button1 =
+        addButton(QStringLiteral("Button1"), QStringLiteral("Export indítás"), {412, 312, 100, 25});
     Button1->setDefault(true);
     auto *Button2 = addButton(QStringLiteral("Button2"), QStringLiteral("Bezár"), {520, 312, 100, 25});
 
@@ -299,8 +280,8 @@ void Tfrm_Hatarolt::exportStart()
     if (Edit1->text().isEmpty() && !chooseFile())
         return;
     const QString fileName = Edit1->text();
-    if (Hatarolt::isSpreadsheetName(fileName))
-        spreadsheetExport(fileName);
+    if (const auto format = Spreadsheet::formatOf(fileName))
+        spreadsheetExport(fileName, *format);
     else
         delimitedExport(fileName);
     if (CheckBox4->isChecked()) {
@@ -331,15 +312,14 @@ void Tfrm_Hatarolt::delimitedExport(const QString &fileName)
                 lines << Hatarolt::recordLine(m_ds, row, part, o);
             }
             int replaced = 0;
-            const QByteArray bytes = Kodlap::toCp1250(lines.join(QStringLiteral("\r\n")) + "\r\n", &replaced);
-            QSaveFile file(fileName);
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-                throw VornError(file.errorString());
+            writeCp1250Lines(fileName, lines, &replaced);
             ProgressBar1->setValue(0);
             QString message = fileName + QStringLiteral(" file kész.");
             if (replaced > 0)
-                message += QStringLiteral("\n%1 karakter nem írható a Windows közép-európai kódlapon, helyettük \"?\" áll.")
-                               .arg(replaced);
+                message +=
+                    QStringLiteral(
+                        "\n%1 karakter nem írható a Windows közép-európai kódlapon, helyettük \"?\" áll.")
+                        .arg(replaced);
             InfoUzenet(message, this);
         } catch (const VornError &e) {
             ProgressBar1->setValue(0);
@@ -350,7 +330,7 @@ void Tfrm_Hatarolt::delimitedExport(const QString &fileName)
     Button3->setEnabled(false);
 }
 
-void Tfrm_Hatarolt::spreadsheetExport(const QString &fileName)
+void Tfrm_Hatarolt::spreadsheetExport(const QString &fileName, Spreadsheet::Format format)
 {
     const std::vector<bool> part = takingPart();
     std::vector<int> columns;
@@ -375,8 +355,6 @@ void Tfrm_Hatarolt::spreadsheetExport(const QString &fileName)
         return true;
     };
     const auto progress = [this](int written) { ProgressBar1->setValue(written); };
-    const auto format = fileName.toUpper().endsWith(QLatin1String(".XLSX")) ? Spreadsheet::Format::Xlsx
-                                                                            : Spreadsheet::Format::Xls;
     try {
         Spreadsheet::write(fileName, format, headers, next, progress);
     } catch (...) {
@@ -393,7 +371,8 @@ void HataroltExport(DataSet &ds, const QString &proposedName, QWidget *owner)
     QString name = proposedName;
     if (name.isEmpty()) {
         const QString documents = DokumentumMappa();
-        name = documents.isEmpty() ? QStringLiteral("File001.csv") : documents + QStringLiteral("/File001.csv");
+        name =
+            documents.isEmpty() ? QStringLiteral("File001.csv") : documents + QStringLiteral("/File001.csv");
     }
     Tfrm_Hatarolt dlg(ds, name, owner);
     dlg.exec();

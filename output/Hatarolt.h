@@ -1,6 +1,7 @@
 #pragma once
 // The delimited-text export dialog: writes any open data set (a table or a
 // query) to a delimited text file or, by the file name, to a spreadsheet.
+#include "platform/io/Spreadsheet.h"
 #include "platform/ui/EditDialog.h"
 
 #include <QString>
@@ -18,10 +19,10 @@ namespace Hatarolt {
 
 struct Options {
     QChar delimiter = u';';
-    QString qualifier;        // put before and after every value; may be empty
-    bool memo = false;        // memos on one line instead of "BLOB"
-    bool fieldNames = false;  // header with field names instead of display labels
-    bool noHeader = false;    // the first line stays empty
+    QString qualifier;       // put before and after every value; may be empty
+    bool memo = false;       // memos on one line instead of "BLOB"
+    bool fieldNames = false; // header with field names instead of display labels
+    bool noHeader = false;   // the first line stays empty
 };
 
 // The header line and the line of one row, without the line end. Only the
@@ -30,9 +31,6 @@ struct Options {
 QString headerLine(const DataSet &ds, const std::vector<bool> &takesPart, const Options &o);
 QString recordLine(const DataSet &ds, int row, const std::vector<bool> &takesPart, const Options &o);
 
-// A name ending in ".xls" or ".xlsx", in any letter case, is a spreadsheet.
-bool isSpreadsheetName(const QString &fileName);
-
 } // namespace Hatarolt
 
 class Tfrm_Hatarolt : public EditDialog {
@@ -40,14 +38,14 @@ class Tfrm_Hatarolt : public EditDialog {
 public:
     Tfrm_Hatarolt(DataSet &ds, const QString &fileName, QWidget *parent = nullptr);
 
-    void exportStart();  // "Export indítás"
+    void exportStart(); // "Export indítás"
 
 private:
     std::vector<bool> takingPart() const;
     Hatarolt::Options options() const;
     bool chooseFile();
     void delimitedExport(const QString &fileName);
-    void spreadsheetExport(const QString &fileName);
+    void spreadsheetExport(const QString &fileName, Spreadsheet::Format format);
 
     DataSet &m_ds;
     bool m_running = false;

@@ -318,6 +318,15 @@ void writeXlsx(const QString &path, const QStringList &headers, const NextRow &n
 
 } // namespace
 
+std::optional<Format> formatOf(const QString &fileName)
+{
+    if (fileName.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+        return Format::Xls;
+    if (fileName.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        return Format::Xlsx;
+    return std::nullopt;
+}
+
 void write(const QString &path, Format format, const QStringList &headers, const NextRow &next,
            const Progress &progress)
 {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace Spreadsheet {
@@ -24,6 +25,10 @@ enum class Format { Xls, Xlsx };
 using NextRow = std::function<bool(std::vector<QVariant> &values)>;
 // Called after each written row with the number of rows written so far.
 using Progress = std::function<void(int rowsWritten)>;
+
+// The format a file name asks for: ".xls" or ".xlsx" in any letter case;
+// none for other names.
+std::optional<Format> formatOf(const QString &fileName);
 
 // Writes the sheets to path (replaces an existing file); throws VornError
 // (foundation/Error.h) with a Hungarian message naming the file and the reason
