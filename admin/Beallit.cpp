@@ -120,16 +120,6 @@ void Tfrm_Beallit::Atir(TBeall &b) const
     b.Utvonal = Edit2->text();
 }
 
-void Tfrm_Beallit::showEvent(QShowEvent *e)
-{
-    EditDialog::showEvent(e);
-    if (m_wasShown)
-        return;
-    m_wasShown = true;
-    for (QCheckBox *c : findChildren<QCheckBox *>())
-        c->resize(c->sizeHint());
-}
-
 void Tfrm_Beallit::Tallozas()
 {
     const QString mappa = FolderName(this, QString(), Edit2->text());

@@ -18,16 +18,12 @@ public:
     // TeljesKep, AlapVaros and Utvonal as the controls hold them.
     void Atir(TBeall &b) const;
 
-protected:
-    void showEvent(QShowEvent *e) override;
-
 private:
     void Tallozas(); // BitBtn1
 
     QCheckBox *CheckBox1;
     QLineEdit *Edit1;
     QLineEdit *Edit2;
-    bool m_wasShown = false;
 };
 
 // The "Beállítások" command: the dialog over the first beallit row (a first row

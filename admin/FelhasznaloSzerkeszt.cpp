@@ -112,12 +112,8 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidg
     DBEdit1->setFocus();
 }
 
-void Tfrm_FelhasznaloSzerkeszt::showEvent(QShowEvent *e)
+void Tfrm_FelhasznaloSzerkeszt::firstShow()
 {
-    EditDialog::showEvent(e);
-    if (m_wasShown)
-        return;
-    m_wasShown = true;
     // Both boxes stand at the right of the wider caption, whatever the font size.
     int w = 0;
     for (QCheckBox *c : m_jelolok)

@@ -13,7 +13,7 @@ public:
     Tfrm_FelhasznaloSzerkeszt(DataSet *felhasznalo, QWidget *parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent *e) override;
+    void firstShow() override;
 
 private:
     void Rendben();
@@ -21,5 +21,4 @@ private:
     DataSet *m_felhasznalo;
     QLineEdit *Edit1; // the password typed again, not bound
     QList<QCheckBox *> m_jelolok;
-    bool m_wasShown = false;
 };

@@ -50,7 +50,7 @@ BoundLineEdit *mezo(QWidget *tab, DataSet *ds, const char *name, int x, int y, i
     return e;
 }
 
-// Its width follows the caption (see showEvent).
+// Its width follows the caption, fitted when the dialog is first shown.
 BoundCheckBox *jelolo(QWidget *tab, DataSet *ds, const char *name, int x, int y, const QString &caption,
                       const QString &field)
 {
@@ -229,15 +229,8 @@ Tfrm_Szerkeszt::Tfrm_Szerkeszt(DataSet *ugyfel, QWidget *parent)
     enableDialogBehaviour(this);
 }
 
-void Tfrm_Szerkeszt::showEvent(QShowEvent *e)
+void Tfrm_Szerkeszt::firstShow()
 {
-    EditDialog::showEvent(e);
-    if (m_wasShown)
-        return;
-    m_wasShown = true;
-    // The captions keep their left edge whatever the font size.
-    for (QCheckBox *c : findChildren<QCheckBox *>())
-        c->resize(c->sizeHint());
     DBEdit2->setFocus(Qt::OtherFocusReason);
     datumBeallit(Dat_szul, m_ugyfel->value("Dat_szul"));
     datumBeallit(Dat_tag, m_ugyfel->value("Dat_tag"));

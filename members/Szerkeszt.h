@@ -23,7 +23,7 @@ public:
     void setTipusValaszto(std::function<int(int)> valaszto) { m_tipusValaszto = std::move(valaszto); }
 
 protected:
-    void showEvent(QShowEvent *e) override;
+    void firstShow() override;
     bool eventFilter(QObject *obj, QEvent *e) override;
 
 private:
@@ -41,5 +41,4 @@ private:
     BoundDateEdit *Dat_tag;
     BoundDateEdit *Dat_belep;
     QLabel *m_caption[6]; // the labels m1 ... m6
-    bool m_wasShown = false;
 };

@@ -72,15 +72,6 @@ QDateEdit *datumValaszto(const char *name, QWidget *parent, int top)
     return e;
 }
 
-QPushButton *gomb(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false); // Enter moves on; on a focused button it presses that one
-    return b;
-}
-
 } // namespace
 
 Tfrm_Idoszak::Tfrm_Idoszak(QWidget *parent) : EditDialog("frm_Idoszak", parent)
@@ -98,18 +89,22 @@ Tfrm_Idoszak::Tfrm_Idoszak(QWidget *parent) : EditDialog("frm_Idoszak", parent)
     auto *intervallum = new QGroupBox(QStringLiteral("Intervallum"), this);
     intervallum->setObjectName("GroupBox2");
     intervallum->setGeometry(8, 98, 242, 124);
-    auto *Button3 = gomb("Button3", QStringLiteral("Ez a hét"), intervallum, {18, 20, 205, 23});
-    auto *Button4 = gomb("Button4", QStringLiteral("Ez a hónap"), intervallum, {18, 45, 205, 23});
-    auto *Button5 = gomb("Button5", QStringLiteral("Múlt hónap"), intervallum, {18, 70, 205, 23});
-    auto *Button6 = gomb("Button6", QStringLiteral("Idén"), intervallum, {18, 95, 205, 23});
+    auto *Button3 =
+        addButton(QStringLiteral("Button3"), QStringLiteral("Ez a hét"), {18, 20, 205, 23}, intervallum);
+    auto *Button4 =
+        addButton(QStringLiteral("Button4"), QStringLiteral("Ez a hónap"), {18, 45, 205, 23}, intervallum);
+    auto *Button5 =
+        addButton(QStringLiteral("Button5"), QStringLiteral("Múlt hónap"), {18, 70, 205, 23}, intervallum);
+    auto *Button6 =
+        addButton(QStringLiteral("Button6"), QStringLiteral("Idén"), {18, 95, 205, 23}, intervallum);
 
     auto *Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(8, 228, 64, 64);
     Image1->setPixmap(naptarKep());
 
-    auto *Button1 = gomb("Button1", QStringLiteral("OK"), this, {94, 264, 75, 25});
-    auto *Button2 = gomb("Button2", QStringLiteral("Mégsem"), this, {175, 264, 75, 25});
+    auto *Button1 = addButton(QStringLiteral("Button1"), QStringLiteral("OK"), {94, 264, 75, 25});
+    auto *Button2 = addButton(QStringLiteral("Button2"), QStringLiteral("Mégsem"), {175, 264, 75, 25});
 
     setTabOrder(eAlso, eFelso);
     setTabOrder(eFelso, Button1);

@@ -1,5 +1,6 @@
 #include "platform/ui/EditDialog.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 #include "foundation/Beall.h"
@@ -29,6 +30,13 @@ void EditDialog::showEvent(QShowEvent *e)
         applyProgramFontSize(this);
     }
     QDialog::showEvent(e);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The captions keep their left edge whatever the font size.
+    for (QCheckBox *c : findChildren<QCheckBox *>())
+        c->resize(c->sizeHint());
+    firstShow();
 }
 
 void EditDialog::done(int result)
@@ -37,9 +45,10 @@ void EditDialog::done(int result)
     QDialog::done(result);
 }
 
-QPushButton *EditDialog::addButton(const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *EditDialog::addButton(const QString &name, const QString &caption, const QRect &geometry,
+                                   QWidget *parent)
 {
-    auto *b = new QPushButton(caption, this);
+    auto *b = new QPushButton(caption, parent ? parent : this);
     b->setObjectName(name);
     b->setGeometry(geometry);
     b->setAutoDefault(false);

@@ -20,12 +20,19 @@ public:
     void done(int result) override;
 
 protected:
-    // A push button of the dialog at its place. None is a default button, so
-    // Enter moves on or presses the focused one.
-    QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
+    // A push button of the dialog (or of a group box in it) at its place. None
+    // is a default button, so Enter moves on or presses the focused one.
+    QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry,
+                           QWidget *parent = nullptr);
 
     // Every show the program makes (not one the window system reports, such as
     // coming back from minimized) restores Left/Top and applies the font size
     // before the dialog appears; a subclass calls this first.
     void showEvent(QShowEvent *e) override;
+    // Runs once, at the first show, after the place and the font size are set
+    // and the check boxes fitted to their captions at that size.
+    virtual void firstShow() {}
+
+private:
+    bool m_shown = false;
 };
