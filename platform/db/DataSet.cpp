@@ -8,14 +8,17 @@
 #include <QSet>
 #include <QTime>
 #include <algorithm>
-#include <unordered_map>
 #include <sqlite3.h>
+#include <unordered_map>
 
 using Schema::Type;
 
 namespace {
 
-QString quoted(const QString &name) { return '"' + name + '"'; }
+QString quoted(const QString &name)
+{
+    return '"' + name + '"';
+}
 
 int digits(const char *p, int n)
 {
@@ -82,7 +85,8 @@ bool sameValue(const QVariant &a, const QVariant &b, DataSet::LocateOptions opti
     if (ta == QMetaType::QDate && b.metaType().id() == QMetaType::QDate)
         return a.toDate() == b.toDate();
     const QString sa = a.toString(), sb = b.toString();
-    const Qt::CaseSensitivity cs = options.testFlag(DataSet::CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const Qt::CaseSensitivity cs =
+        options.testFlag(DataSet::CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     return options.testFlag(DataSet::PartialKey) ? sa.startsWith(sb, cs) : sa.compare(sb, cs) == 0;
 }
 
@@ -96,7 +100,9 @@ QVariant Record::value(const QString &field) const
     return m_ds.derivedValue(i, m_values);
 }
 
-DataSet::DataSet(QObject *parent, QString connection) : QObject(parent), m_connection(std::move(connection)) {}
+DataSet::DataSet(QObject *parent, QString connection) : QObject(parent), m_connection(std::move(connection))
+{
+}
 
 DataSet::~DataSet() = default;
 
@@ -185,7 +191,10 @@ void DataSet::setQuery(const QString &sql, const QVariantMap &params)
     m_valueCount = 0;
 }
 
-void DataSet::setParam(const QString &name, const QVariant &value) { m_params.insert(name, value); }
+void DataSet::setParam(const QString &name, const QVariant &value)
+{
+    m_params.insert(name, value);
+}
 
 void DataSet::setFilter(const QString &filter)
 {
@@ -230,21 +239,8 @@ void DataSet::close()
     m_buffer.clear();
     m_current = -1;
     m_state = State::Inactive;
-    if (!m_table) {
-        // A query learns its columns anew at the next open; calculated fields stay.
-        std::vector<Column> calcColumns;
-        std::vector<std::function<QVariant(const Record &)>> calcs;
-        for (size_t i = 0; i < m_columns.size(); ++i)
-            if (m_slots[i] < 0) {
-                calcColumns.push_back(m_columns[i]);
-                calcs.push_back(m_calc[i]);
-            }
-        m_columns = calcColumns;
-        m_calc = calcs;
-        m_slots.assign(m_columns.size(), -1);
-        m_storedCount = 0;
-        m_valueCount = 0;
-    }
+    if (!m_table)
+        dropQueryColumns(); // learned anew at the next open
     emit dataReset();
     emit stateChanged();
 }
@@ -282,7 +278,8 @@ QString DataSet::valuesSql() const
     for (const Schema::Derived &d : m_table->derived)
         if (d.kind == Schema::Derived::Kind::Lookup)
             cols << QStringLiteral("(SELECT l.%1 FROM %2 l WHERE l.%3 = t.%4 LIMIT 1)")
-                        .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey), quoted(d.sources[0]));
+                        .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey),
+                             quoted(d.sources[0]));
     return "SELECT " + cols.join(", ") + ", t.rowid FROM " + quoted(m_table->name) + " t";
 }
 
@@ -345,7 +342,7 @@ const std::vector<QVariant> &DataSet::rowValues(int row) const
         for (int c = 0; c < m_valueCount; ++c)
             r.values.push_back(readTyped(raw, c, m_slotTypes[size_t(c)]));
     } else {
-        r.values.assign(size_t(m_valueCount), QVariant());  // deleted meanwhile elsewhere
+        r.values.assign(size_t(m_valueCount), QVariant()); // deleted meanwhile elsewhere
     }
     m_fetch->reset();
     return r.values;
@@ -385,21 +382,34 @@ void DataSet::load(qint64 keepRowid)
     emit currentChanged();
 }
 
+// Keeps only the calculated columns of a query; the others come from its statement.
+void DataSet::dropQueryColumns()
+{
+    std::vector<Column> columns;
+    std::vector<std::function<QVariant(const Record &)>> calcs;
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_slots[i] < 0) {
+            columns.push_back(m_columns[i]);
+            calcs.push_back(m_calc[i]);
+        }
+    m_columns = std::move(columns);
+    m_calc = std::move(calcs);
+    m_slots.assign(m_columns.size(), -1);
+    m_storedCount = 0;
+    m_valueCount = 0;
+}
+
 void DataSet::loadQuery(std::vector<Row> &rows)
 {
     // A query learns its columns from the statement; a column taken straight from
     // a table of the layout keeps that field's type (dates come back as dates).
-    std::vector<Column> calcColumns;
-    std::vector<std::function<QVariant(const Record &)>> calcs;
-    for (size_t i = 0; i < m_columns.size(); ++i)
-        if (m_slots[i] < 0) {
-            calcColumns.push_back(m_columns[i]);
-            calcs.push_back(m_calc[i]);
-        }
     // Display labels set on the columns stay across a reload.
     QHash<QString, QString> labels;
     for (const Column &c : m_columns)
         labels.insert(c.name.toLower(), c.label);
+    dropQueryColumns();
+    const std::vector<Column> calcColumns = m_columns;
+    const auto calcs = m_calc;
     m_columns.clear();
     m_slots.clear();
     m_slotTypes.clear();
@@ -581,7 +591,10 @@ QVariant DataSet::valueAt(int row, int fieldIndex) const
     return derivedValue(fieldIndex, rowValues(row));
 }
 
-QVariant DataSet::valueAt(int row, const QString &field) const { return valueAt(row, fieldIndex(field)); }
+QVariant DataSet::valueAt(int row, const QString &field) const
+{
+    return valueAt(row, fieldIndex(field));
+}
 
 Record DataSet::record() const
 {
@@ -599,8 +612,9 @@ bool DataSet::locate(const QString &field, const QVariant &value, LocateOptions 
     if (m_table && options == Exact && m_columns[size_t(column)].stored) {
         // The storage finds the rows; only their place in the order is looked up here.
         const QString name = quoted(m_columns[size_t(column)].name);
-        Db::Statement st(value.isNull() ? "SELECT rowid FROM " + quoted(m_table->name) + " WHERE " + name + " IS NULL"
-                                        : "SELECT rowid FROM " + quoted(m_table->name) + " WHERE " + name + " = ?",
+        Db::Statement st(value.isNull()
+                             ? "SELECT rowid FROM " + quoted(m_table->name) + " WHERE " + name + " IS NULL"
+                             : "SELECT rowid FROM " + quoted(m_table->name) + " WHERE " + name + " = ?",
                          m_connection);
         if (!value.isNull())
             st.bindAt(1, toStorage(column, value));
@@ -629,9 +643,10 @@ bool DataSet::seekPrefix(const QString &field, const QString &prefix)
         throw DbError(QStringLiteral("Ismeretlen mező: %1").arg(field));
     if (m_rows.empty())
         return false;
-    const bool ordered = !m_orderDescending && !m_orderFields.isEmpty() &&
-                         m_orderFields.first().compare(m_columns[size_t(column)].name, Qt::CaseInsensitive) == 0 &&
-                         m_columns[size_t(column)].isText();
+    const bool ordered =
+        !m_orderDescending && !m_orderFields.isEmpty() &&
+        m_orderFields.first().compare(m_columns[size_t(column)].name, Qt::CaseInsensitive) == 0 &&
+        m_columns[size_t(column)].isText();
     if (!ordered)
         return locate(field, prefix, CaseInsensitive | PartialKey);
 
@@ -711,10 +726,11 @@ void DataSet::setValue(const QString &field, const QVariant &value)
             continue;
         if (d.sources[0].compare(c.name, Qt::CaseInsensitive) == 0) {
             m_buffer[size_t(slot)] =
-                v.isNull() ? QVariant()
-                           : Db::scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
-                                            .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey)),
-                                        {v}, m_connection);
+                v.isNull()
+                    ? QVariant()
+                    : Db::scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
+                                     .arg(quoted(d.lookupResult), quoted(d.lookupTable), quoted(d.lookupKey)),
+                                 {v}, m_connection);
             followers << d.name;
         }
         ++slot;
@@ -732,7 +748,7 @@ QVariant DataSet::toStorage(int column, const QVariant &v) const
     const int id = v.metaType().id();
     if (type == Type::Date && id == QMetaType::QString) {
         const QDate d = Formats::parseDate(v.toString());
-        return d.isValid() ? QVariant(d) : v;  // the storage refuses what is no date
+        return d.isValid() ? QVariant(d) : v; // the storage refuses what is no date
     }
     if (type == Type::Date && id == QMetaType::QDateTime)
         return v.toDateTime().date();
@@ -764,8 +780,8 @@ void DataSet::post()
             rowid = sqlite3_last_insert_rowid(Db::handle(m_connection));
         } else {
             binds << m_editRowid;
-            Db::exec("UPDATE " + quoted(m_table->name) + " SET " + marks.join(", ") + " WHERE rowid = ?", binds,
-                     m_connection);
+            Db::exec("UPDATE " + quoted(m_table->name) + " SET " + marks.join(", ") + " WHERE rowid = ?",
+                     binds, m_connection);
             if (sqlite3_changes(Db::handle(m_connection)) == 0)
                 throw DbError(QStringLiteral("A sort időközben egy másik munkaállomás törölte."));
         }
@@ -796,8 +812,8 @@ void DataSet::remove()
         return;
     {
         Db::Transaction tr(m_connection);
-        Db::exec("DELETE FROM " + quoted(m_table->name) + " WHERE rowid = ?", {m_rows[size_t(m_current)].rowid},
-                 m_connection);
+        Db::exec("DELETE FROM " + quoted(m_table->name) + " WHERE rowid = ?",
+                 {m_rows[size_t(m_current)].rowid}, m_connection);
         tr.commit();
     }
     load(0);

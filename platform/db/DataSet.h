@@ -38,9 +38,9 @@ public:
         QString name;
         Schema::Type type = Schema::Type::Text;
         int width = 0;
-        QString label;           // display label; the name unless set
-        bool stored = true;      // false for derived fields
-        bool readOnly = false;   // auto-increment keys and derived fields
+        QString label;         // display label; the name unless set
+        bool stored = true;    // false for derived fields
+        bool readOnly = false; // auto-increment keys and derived fields
         bool isText() const { return type == Schema::Type::Text || type == Schema::Type::Memo; }
     };
 
@@ -63,9 +63,9 @@ public:
     void addCalculatedField(const QString &name, Schema::Type type,
                             std::function<QVariant(const Record &)> calc);
 
-    void open();     // throws DbError
+    void open(); // throws DbError
     void close();
-    void refresh();  // reloads, keeping the current row when it still exists
+    void refresh(); // reloads, keeping the current row when it still exists
     bool isOpen() const { return m_state != State::Inactive; }
     State state() const { return m_state; }
     bool isEditing() const { return m_state == State::Insert || m_state == State::Edit; }
@@ -87,7 +87,7 @@ public:
 
     // Fields: the stored ones in table order, then the derived and calculated ones.
     const std::vector<Column> &columns() const { return m_columns; }
-    int fieldIndex(const QString &field) const;  // letter case ignored; -1 when absent
+    int fieldIndex(const QString &field) const; // letter case ignored; -1 when absent
     QStringList fieldNames() const;
     void setDisplayLabel(const QString &field, const QString &label);
     QString displayLabel(const QString &field) const;
@@ -118,21 +118,22 @@ public:
     void setValue(const QString &field, const QVariant &value);
     void post();
     void cancel();
-    void remove();  // deletes the current row; throws DbError on failure
+    void remove(); // deletes the current row; throws DbError on failure
 
 signals:
-    void currentChanged();  // the current row moved (also after a reload)
-    void dataReset();       // the rows were reloaded
+    void currentChanged(); // the current row moved (also after a reload)
+    void dataReset();      // the rows were reloaded
     void stateChanged();
-    void bufferChanged(const QString &field);  // a value of the edit buffer was set
+    void bufferChanged(const QString &field); // a value of the edit buffer was set
 
 private:
     struct Row {
         qint64 rowid = 0;
-        std::vector<QVariant> values;  // stored fields only
+        std::vector<QVariant> values; // stored fields only
     };
     void load(qint64 keepRowid);
     void loadQuery(std::vector<Row> &rows);
+    void dropQueryColumns();
     void setCurrent(int row, bool force = false);
     QVariant derivedValue(int column, const std::vector<QVariant> &values) const;
     QString selectSql() const;
@@ -159,8 +160,8 @@ private:
     std::vector<Schema::Type> m_slotTypes;
     int m_storedCount = 0;
     int m_valueCount = 0;
-    std::vector<std::function<QVariant(const Record &)>> m_calc;  // per column; set for calculated ones
-    mutable std::vector<Row> m_rows;  // a table's row values are read on first use
+    std::vector<std::function<QVariant(const Record &)>> m_calc; // per column; set for calculated ones
+    mutable std::vector<Row> m_rows;                             // a table's row values are read on first use
     mutable std::unique_ptr<Db::Statement> m_fetch;
     int m_current = -1;
     bool m_eof = true;
