@@ -18,16 +18,12 @@
 
 namespace {
 
-enum class Close { Enter, Esc, Bezar, CloseBox };
-
 int cimkeSzam()
 {
     return Db::scalar("SELECT COUNT(*) FROM cimke").toInt();
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Close)
 
 class TestTorzsCimke : public QObject {
     Q_OBJECT
@@ -54,57 +50,43 @@ private slots:
     void chooser_data()
     {
         QTest::addColumn<QString>("preselect");
-        QTest::addColumn<Close>("close");
+        QTest::addColumn<CloseBy>("close");
         QTest::addColumn<QString>("shown");  // the current layout when the window came up
         QTest::addColumn<QString>("result"); // the name given back
         QTest::addColumn<double>("felso");
         QTest::addColumn<double>("szelso");
         QTest::addColumn<double>("magas");
         QTest::addColumn<int>("oszlop");
-        QTest::newRow("empty name: first layout, Enter accepts") << "" << Close::Enter << "Avery"
+        QTest::newRow("empty name: first layout, Enter accepts") << "" << CloseBy::Enter << "Avery"
                                                                  << "Avery" << 10.5 << 7.25 << 38.1 << 3;
-        QTest::newRow("whole name in another letter case") << "AVERY NAGY" << Close::Enter << "Avery nagy"
+        QTest::newRow("whole name in another letter case") << "AVERY NAGY" << CloseBy::Enter << "Avery nagy"
                                                            << "Avery nagy" << 0.0 << 4.0 << 67.7 << 2;
-        QTest::newRow("a prefix is no name: first layout") << "Herm" << Close::Enter << "Avery"
+        QTest::newRow("a prefix is no name: first layout") << "Herm" << CloseBy::Enter << "Avery"
                                                            << "Avery" << 10.5 << 7.25 << 38.1 << 3;
-        QTest::newRow("no such name: first layout") << "Zweckform" << Close::Enter << "Avery"
+        QTest::newRow("no such name: first layout") << "Zweckform" << CloseBy::Enter << "Avery"
                                                     << "Avery" << 10.5 << 7.25 << 38.1 << 3;
-        QTest::newRow("null values read as 0") << "herma" << Close::Enter << "Herma"
+        QTest::newRow("null values read as 0") << "herma" << CloseBy::Enter << "Herma"
                                                << "Herma" << 0.0 << 0.0 << 0.0 << 0;
-        QTest::newRow("Esc gives an empty name") << "Herma" << Close::Esc << "Herma"
+        QTest::newRow("Esc gives an empty name") << "Herma" << CloseBy::Esc << "Herma"
                                                  << "" << 0.0 << 0.0 << 0.0 << 0;
-        QTest::newRow("Bezár gives an empty name") << "Avery" << Close::Bezar << "Avery"
+        QTest::newRow("Bezár gives an empty name") << "Avery" << CloseBy::Bezar << "Avery"
                                                    << "" << 0.0 << 0.0 << 0.0 << 0;
-        QTest::newRow("close box gives an empty name") << "Avery" << Close::CloseBox << "Avery"
+        QTest::newRow("close box gives an empty name") << "Avery" << CloseBy::CloseBox << "Avery"
                                                        << "" << 0.0 << 0.0 << 0.0 << 0;
     }
     void chooser()
     {
         QFETCH(QString, preselect);
-        QFETCH(Close, close);
+        QFETCH(CloseBy, close);
         QString seenName = "no window";
         TCimke c;
-        const bool closed =
-            driveModal([&] { c = CimkeValaszt(preselect, true); },
-                       [&](QDialog *d) {
-                           auto *w = qobject_cast<Tfrm_TorzsCimke *>(d);
-                           QVERIFY(w);
-                           seenName = w->Tbl()->value("cimke").toString();
-                           switch (close) {
-                           case Close::Enter:
-                               QTest::keyClick(w->grid(), Qt::Key_Return);
-                               break;
-                           case Close::Esc:
-                               QTest::keyClick(w->grid(), Qt::Key_Escape);
-                               break;
-                           case Close::Bezar:
-                               QTest::mouseClick(w->toolBar()->widgetForAction(w->aBezar()), Qt::LeftButton);
-                               break;
-                           case Close::CloseBox:
-                               w->close();
-                               break;
-                           }
-                       });
+        const bool closed = driveModal([&] { c = CimkeValaszt(preselect, true); },
+                                       [&](QDialog *d) {
+                                           auto *w = qobject_cast<Tfrm_TorzsCimke *>(d);
+                                           QVERIFY(w);
+                                           seenName = w->Tbl()->value("cimke").toString();
+                                           closeListWindow(w, close);
+                                       });
         QVERIFY(closed);
         QTEST(seenName, "shown");
         QTEST(c.cimke, "result");

@@ -20,8 +20,6 @@
 
 namespace {
 
-enum class Close { Esc, Enter, Bezar, CloseBox, Elfogad };
-
 Tfrm_TorzsMe *listOf(QWidget *dialog)
 {
     return qobject_cast<Tfrm_TorzsMe *>(dialog->parentWidget());
@@ -40,7 +38,6 @@ QString rows()
 
 } // namespace
 
-Q_DECLARE_METATYPE(Close)
 Q_DECLARE_METATYPE(DataSet::State)
 
 class TestTorzsMe : public QObject {
@@ -86,34 +83,34 @@ private slots:
         QTest::addColumn<int>("given");
         QTest::addColumn<bool>("acceptMode");
         QTest::addColumn<bool>("down"); // one row down before closing
-        QTest::addColumn<Close>("close");
+        QTest::addColumn<CloseBy>("close");
         QTest::addColumn<QString>("openedOn");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("result");
-        QTest::newRow("Esc") << false << 4 << true << false << Close::Esc << "Kölyök"
+        QTest::newRow("Esc") << false << 4 << true << false << CloseBy::Esc << "Kölyök"
                              << "5: 4" << -1;
-        QTest::newRow("Bezár") << false << 4 << true << false << Close::Bezar << "Kölyök"
+        QTest::newRow("Bezár") << false << 4 << true << false << CloseBy::Bezar << "Kölyök"
                                << "5: 4" << -1;
-        QTest::newRow("close box") << false << 4 << true << false << Close::CloseBox << "Kölyök"
+        QTest::newRow("close box") << false << 4 << true << false << CloseBy::CloseBox << "Kölyök"
                                    << "5: 4" << -1;
-        QTest::newRow("Enter on the given type") << false << 4 << true << false << Close::Enter << "Kölyök"
+        QTest::newRow("Enter on the given type") << false << 4 << true << false << CloseBy::Enter << "Kölyök"
                                                  << "5: 4" << 4;
-        QTest::newRow("Enter after moving") << false << 4 << true << true << Close::Enter << "Kölyök"
+        QTest::newRow("Enter after moving") << false << 4 << true << true << CloseBy::Enter << "Kölyök"
                                             << "5: 4" << 7;
-        QTest::newRow("Elfogad button") << false << 2 << true << false << Close::Elfogad << "Ifjúsági"
+        QTest::newRow("Elfogad button") << false << 2 << true << false << CloseBy::Elfogad << "Ifjúsági"
                                         << "5: 2" << 2;
         QTest::newRow("-1 opens on the first by name")
-            << false << -1 << true << false << Close::Enter << "Felnőtt"
+            << false << -1 << true << false << CloseBy::Enter << "Felnőtt"
             << "5: 1" << 1;
         QTest::newRow("unknown key opens on the first")
-            << false << 5 << true << false << Close::Enter << "Felnőtt"
+            << false << 5 << true << false << CloseBy::Enter << "Felnőtt"
             << "5: 1" << 1;
         QTest::newRow("Enter does not accept without accept mode")
-            << false << 7 << false << false << Close::Enter << "Nyugdíjas"
+            << false << 7 << false << false << CloseBy::Enter << "Nyugdíjas"
             << "5: 5" << -1;
-        QTest::newRow("accepting in an empty list") << true << -1 << true << false << Close::Enter << ""
+        QTest::newRow("accepting in an empty list") << true << -1 << true << false << CloseBy::Enter << ""
                                                     << "" << 0;
-        QTest::newRow("Esc in an empty list") << true << 0 << true << false << Close::Esc << ""
+        QTest::newRow("Esc in an empty list") << true << 0 << true << false << CloseBy::Esc << ""
                                               << "" << -1;
     }
     void chooser()
@@ -122,7 +119,7 @@ private slots:
         QFETCH(int, given);
         QFETCH(bool, acceptMode);
         QFETCH(bool, down);
-        QFETCH(Close, close);
+        QFETCH(CloseBy, close);
         QFETCH(QString, openedOn);
         QFETCH(QString, status);
         QFETCH(int, result);
@@ -131,39 +128,23 @@ private slots:
         QString seen, statusSeen;
         bool elfogadVisible = !acceptMode;
         int got = 0;
-        const bool closed = driveModal(
-            [&] { got = TipusValaszt(given, acceptMode); },
-            [&](QDialog *d) {
-                auto *w = qobject_cast<Tfrm_TorzsMe *>(d);
-                QVERIFY(w);
-                seen = w->Tbl()->isEmpty() ? QString() : w->Tbl()->value("Tipus_nev").toString();
-                statusSeen = w->statusPanel(0)->text();
-                elfogadVisible = w->aElfogad()->isVisible();
-                if (down)
-                    QTest::keyClick(w->grid(), Qt::Key_Down);
-                switch (close) {
-                case Close::Esc:
-                    QTest::keyClick(w->grid(), Qt::Key_Escape);
-                    break;
-                case Close::Enter:
-                    QTest::keyClick(w->grid(), Qt::Key_Return);
-                    break;
-                case Close::Bezar:
-                    QTest::mouseClick(w->toolBar()->widgetForAction(w->aBezar()), Qt::LeftButton);
-                    break;
-                case Close::CloseBox:
-                    w->close();
-                    break;
-                case Close::Elfogad:
-                    QTest::mouseClick(w->toolBar()->widgetForAction(w->aElfogad()), Qt::LeftButton);
-                    break;
-                }
-            });
+        const bool closed =
+            driveModal([&] { got = TipusValaszt(given, acceptMode); },
+                       [&](QDialog *d) {
+                           auto *w = qobject_cast<Tfrm_TorzsMe *>(d);
+                           QVERIFY(w);
+                           seen = w->Tbl()->isEmpty() ? QString() : w->Tbl()->value("Tipus_nev").toString();
+                           statusSeen = w->statusPanel(0)->text();
+                           elfogadVisible = w->aElfogad()->isVisible();
+                           if (down)
+                               QTest::keyClick(w->grid(), Qt::Key_Down);
+                           closeListWindow(w, close);
+                       });
         QCOMPARE(got, result);
         QCOMPARE(seen, openedOn);
         QCOMPARE(statusSeen, status);
         QCOMPARE(elfogadVisible, acceptMode);
-        QCOMPARE(closed, close != Close::Enter || acceptMode); // Enter does nothing without accept mode
+        QCOMPARE(closed, close != CloseBy::Enter || acceptMode); // Enter does nothing without accept mode
     }
 
     void newRowTakesTheNextKey_data()

@@ -150,45 +150,34 @@ private slots:
     void chooserResults_data()
     {
         QTest::addColumn<bool>("acceptMode");
-        QTest::addColumn<QString>("way");
+        QTest::addColumn<CloseBy>("way");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<int>("result");
-        QTest::newRow("Esc") << true << "Esc" << true << -1;
-        QTest::newRow("Bezár") << true << "Bezár" << true << -1;
-        QTest::newRow("close box") << true << "close box" << true << -1;
-        QTest::newRow("Enter") << true << "Enter" << true << 3;
-        QTest::newRow("Elfogad") << true << "Elfogad" << true << 3;
-        QTest::newRow("double-click on Amur") << true << "double-click" << true << 2;
-        QTest::newRow("Enter without accept mode") << false << "Enter" << false << -1;
-        QTest::newRow("Esc without accept mode") << false << "Esc" << true << -1;
+        QTest::newRow("Esc") << true << CloseBy::Esc << true << -1;
+        QTest::newRow("Bezár") << true << CloseBy::Bezar << true << -1;
+        QTest::newRow("close box") << true << CloseBy::CloseBox << true << -1;
+        QTest::newRow("Enter") << true << CloseBy::Enter << true << 3;
+        QTest::newRow("Elfogad") << true << CloseBy::Elfogad << true << 3;
+        QTest::newRow("double-click on Amur") << true << CloseBy::DoubleClick << true << 2;
+        QTest::newRow("Enter without accept mode") << false << CloseBy::Enter << false << -1;
+        QTest::newRow("Esc without accept mode") << false << CloseBy::Esc << true << -1;
     }
     void chooserResults()
     {
         QFETCH(bool, acceptMode);
-        QFETCH(QString, way);
+        QFETCH(CloseBy, way);
         QFETCH(bool, closes);
         QFETCH(int, result);
         int got = -2;
         bool acceptVisible = !acceptMode;
-        const bool closed =
-            driveModal([&] { got = HalfajValaszt(3, acceptMode); },
-                       [&](QDialog *dlg) {
-                           auto *w = qobject_cast<Tfrm_TorzsHalfaj *>(dlg);
-                           QVERIFY(w);
-                           acceptVisible = w->aElfogad()->isVisible() && w->aElfogad()->isEnabled();
-                           if (way == "Esc" || way == "Enter")
-                               QTest::keyClick(w->grid(), way == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
-                           else if (way == "close box")
-                               w->close();
-                           else if (way == "double-click") {
-                               const QPoint at = w->grid()->visualRect(w->model()->index(1, 0)).center();
-                               QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, at);
-                               QTest::mouseDClick(w->grid()->viewport(), Qt::LeftButton, {}, at);
-                           } else
-                               QTest::mouseClick(w->toolBar()->widgetForAction(
-                                                     way == "Bezár" ? w->aBezar() : w->aElfogad()),
-                                                 Qt::LeftButton);
-                       });
+        const bool closed = driveModal([&] { got = HalfajValaszt(3, acceptMode); },
+                                       [&](QDialog *dlg) {
+                                           auto *w = qobject_cast<Tfrm_TorzsHalfaj *>(dlg);
+                                           QVERIFY(w);
+                                           acceptVisible =
+                                               w->aElfogad()->isVisible() && w->aElfogad()->isEnabled();
+                                           closeListWindow(w, way);
+                                       });
         QCOMPARE(acceptVisible, acceptMode);
         QCOMPARE(closed, closes);
         QCOMPARE(got, result);

@@ -258,21 +258,17 @@ private slots:
                                if (way == "Esc")
                                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                                else if (way == "close box")
-                                   w->close();
+                                   closeListWindow(w, CloseBy::CloseBox);
                                else if (way == "sz, Enter") {
                                    typeText(w->searchBox(), "sz");
                                    QTest::keyClick(w->searchBox(), Qt::Key_Return);
                                } else if (way == "Enter in grid") {
                                    w->grid()->setFocus();
                                    QTest::keyClick(w->grid(), Qt::Key_Enter);
-                               } else if (way == "double-click") {
-                                   const QPoint at = w->grid()->visualRect(w->model()->index(1, 0)).center();
-                                   QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, at);
-                                   QTest::mouseDClick(w->grid()->viewport(), Qt::LeftButton, {}, at);
                                } else
-                                   QTest::mouseClick(w->toolBar()->widgetForAction(
-                                                         way == "Bezár" ? w->aBezar() : w->aElfogad()),
-                                                     Qt::LeftButton);
+                                   closeListWindow(w, way == "double-click" ? CloseBy::DoubleClick
+                                                      : way == "Bezár"      ? CloseBy::Bezar
+                                                                            : CloseBy::Elfogad);
                            }));
         QCOMPARE(got, result);
     }

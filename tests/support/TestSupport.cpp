@@ -2,12 +2,16 @@
 
 #include "foundation/Folders.h"
 #include "platform/db/DataFolder.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/GridView.h"
+#include "platform/ui/ListWindow.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 TestDataFolder::TestDataFolder()
 {
@@ -70,4 +74,31 @@ const ReportDocument &CapturedReports::only() const
     if (docs.size() != 1)
         qFatal("expected one document, got %d", int(docs.size()));
     return docs.front();
+}
+
+void closeListWindow(ListWindow *w, CloseBy way, int row)
+{
+    switch (way) {
+    case CloseBy::Esc:
+        QTest::keyClick(w->grid(), Qt::Key_Escape);
+        break;
+    case CloseBy::Enter:
+        QTest::keyClick(w->grid(), Qt::Key_Return);
+        break;
+    case CloseBy::Bezar:
+        QTest::mouseClick(w->toolBar()->widgetForAction(w->aBezar()), Qt::LeftButton);
+        break;
+    case CloseBy::Elfogad:
+        QTest::mouseClick(w->toolBar()->widgetForAction(w->aElfogad()), Qt::LeftButton);
+        break;
+    case CloseBy::CloseBox:
+        w->close();
+        break;
+    case CloseBy::DoubleClick: {
+        const QPoint at = w->grid()->visualRect(w->model()->index(row, 0)).center();
+        QTest::mouseClick(w->grid()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(w->grid()->viewport(), Qt::LeftButton, {}, at);
+        break;
+    }
+    }
 }

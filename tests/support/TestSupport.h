@@ -3,11 +3,13 @@
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportOutput.h"
 
+#include <QMetaType>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
 #include <vector>
 
+class ListWindow;
 class QDialog;
 class QWidget;
 
@@ -43,3 +45,11 @@ struct CapturedReports {
     // The one document sent; fails the test run when there were more or none.
     const ReportDocument &only() const;
 };
+
+// The ways a user closes a list window.
+enum class CloseBy { Esc, Enter, Bezar, Elfogad, CloseBox, DoubleClick };
+Q_DECLARE_METATYPE(CloseBy)
+
+// Closes w that way: Esc or Enter on the grid, the Bezár or Elfogad tool
+// button, the close box, or a double click on the grid's row `row`.
+void closeListWindow(ListWindow *w, CloseBy way, int row = 1);
