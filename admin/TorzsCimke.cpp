@@ -94,13 +94,8 @@ void Tfrm_TorzsCimke_Szerkeszt::Rendben()
     for (BoundLineEdit *e : findChildren<BoundLineEdit *>())
         if (!e->commit())
             return;
-    try {
-        m_cimke->post();
-    } catch (const VornError &e) {
-        HibaUzenet(QStringLiteral("Hiányos, vagy hibás adatmegadás") + "\r\n" + e.message(), this);
-        return;
-    }
-    accept();
+    if (postRow(*m_cimke))
+        accept();
 }
 
 TCimke CimkeValaszt(const QString &cimke, bool elfogad, QWidget *owner)

@@ -52,6 +52,7 @@ Tfrm_TorzsMe::Tfrm_TorzsMe(QWidget *parent) : ListWindow(parent), m_tipus(new Da
     m_tipus->setTable("tipus", "Tipus_nev");
     setDataSet(m_tipus, {{"Tipus_nev", QStringLiteral("típus")}});
     setSortColumn(0);
+    setFirstColumnFill(40);
     setStatusText(StatusText::CountColonPos);
     setPosting(Posting::ByDialog);
 }
@@ -65,12 +66,6 @@ bool Tfrm_TorzsMe::execEditDialog()
 {
     Tfrm_TorzsMe_Szerkeszt dlg(m_tipus, this);
     return dlg.exec() == QDialog::Accepted;
-}
-
-void Tfrm_TorzsMe::resizeEvent(QResizeEvent *e)
-{
-    ListWindow::resizeEvent(e);
-    grid()->setColumnWidth(0, grid()->width() - 40);
 }
 
 Tfrm_TorzsMe_Szerkeszt::Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent)
@@ -137,14 +132,9 @@ void Tfrm_TorzsMe_Szerkeszt::SzinValaszt()
 
 void Tfrm_TorzsMe_Szerkeszt::Rendben()
 {
-    try {
-        m_tipus->setValue("szin", bgrFromColor(m_szin));
-        m_tipus->post();
-    } catch (const VornError &e) {
-        HibaUzenet(QStringLiteral("Hiányos, vagy hibás adatmegadás") + "\r\n" + e.message(), this);
-        return;
-    }
-    accept();
+    m_tipus->setValue("szin", bgrFromColor(m_szin));
+    if (postRow(*m_tipus))
+        accept();
 }
 
 int TipusValaszt(int tipus, bool elfogad, QWidget *owner)

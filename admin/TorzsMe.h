@@ -16,7 +16,6 @@ public:
 protected:
     void initNewRow() override;
     bool execEditDialog() override;
-    void resizeEvent(QResizeEvent *e) override;
 
 private:
     DataSet *m_tipus;
@@ -28,7 +27,7 @@ class Tfrm_TorzsMe_Szerkeszt : public EditDialog {
 public:
     Tfrm_TorzsMe_Szerkeszt(DataSet *tipus, QWidget *parent = nullptr);
     QColor szin() const { return m_szin; }
-    void setSzin(const QColor &c);  // the preview's colour
+    void setSzin(const QColor &c); // the preview's colour
 
 private:
     void SzinValaszt();

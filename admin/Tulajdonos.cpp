@@ -69,13 +69,8 @@ void Tfrm_Tulajdonos::Rendben()
         findChild<QWidget *>(QStringLiteral("DBEdit1"))->setFocus();
         return;
     }
-    try {
-        m_tulajdonos->post();
-    } catch (const VornError &e) {
-        HibaUzenet(QStringLiteral("Hiányos, vagy hibás adatmegadás") + "\r\n" + e.message(), this);
-        return;
-    }
-    accept();
+    if (postRow(*m_tulajdonos))
+        accept();
 }
 
 bool TulajdonosSzerkeszt(QWidget *owner)

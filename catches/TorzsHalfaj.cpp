@@ -18,6 +18,7 @@ Tfrm_TorzsHalfaj::Tfrm_TorzsHalfaj(QWidget *parent) : ListWindow(parent), m_half
     setTitleStrip(QStringLiteral("Halfajok  "), "halfaj_nev");
     m_halfaj->setTable("halfaj");
     setDataSet(m_halfaj, {{"halfaj_nev", QStringLiteral("halfaj")}});
+    setFirstColumnFill(40);
     setStatusText(StatusText::CountColonPos);
     setPosting(Posting::ByList);
 }
@@ -46,12 +47,6 @@ void Tfrm_TorzsHalfaj::search(const QString &text)
     }
     if (found >= 0)
         m_halfaj->moveTo(found);
-}
-
-void Tfrm_TorzsHalfaj::resizeEvent(QResizeEvent *e)
-{
-    ListWindow::resizeEvent(e);
-    grid()->setColumnWidth(0, grid()->width() - 40);
 }
 
 Tfrm_TorzsHalfaj_Szerkeszt::Tfrm_TorzsHalfaj_Szerkeszt(DataSet *halfaj, QWidget *parent)

@@ -14,7 +14,6 @@ protected:
     // The first species in name order whose name begins with the text, while the
     // list stays in key order.
     void search(const QString &text) override;
-    void resizeEvent(QResizeEvent *e) override;
 
 private:
     DataSet *m_halfaj;

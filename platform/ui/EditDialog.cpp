@@ -4,7 +4,10 @@
 #include <QPushButton>
 
 #include "foundation/Beall.h"
+#include "foundation/Error.h"
 #include "foundation/Seged.h"
+#include "platform/db/DataSet.h"
+#include "platform/ui/MessageBoxes.h"
 
 #include <QShowEvent>
 
@@ -53,4 +56,15 @@ QPushButton *EditDialog::addButton(const QString &name, const QString &caption, 
     b->setGeometry(geometry);
     b->setAutoDefault(false);
     return b;
+}
+
+bool EditDialog::postRow(DataSet &ds)
+{
+    try {
+        ds.post();
+    } catch (const VornError &e) {
+        HibaUzenet(QStringLiteral("Hiányos, vagy hibás adatmegadás") + "\r\n" + e.message(), this);
+        return false;
+    }
+    return true;
 }

@@ -3,6 +3,7 @@
 // file under its window name and takes the program-wide font size when shown.
 #include <QDialog>
 
+class DataSet;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -28,6 +29,11 @@ protected:
     // Every show the program makes (not one the window system reports, such as
     // coming back from minimized) restores Left/Top and applies the font size
     // before the dialog appears; a subclass calls this first.
+    // Posts the row being edited; a refusal of the storage is shown as
+    // "Hiányos, vagy hibás adatmegadás" with its message, and gives false, so
+    // the dialog stays open.
+    bool postRow(DataSet &ds);
+
     void showEvent(QShowEvent *e) override;
     // Runs once, at the first show, after the place and the font size are set
     // and the check boxes fitted to their captions at that size.

@@ -271,6 +271,13 @@ int ListWindow::choose(const QString &keyField, int key)
     return result;
 }
 
+void ListWindow::resizeEvent(QResizeEvent *e)
+{
+    QDialog::resizeEvent(e);
+    if (m_firstColumnRest >= 0)
+        m_grid->setColumnWidth(0, m_grid->width() - m_firstColumnRest);
+}
+
 void ListWindow::done(int result)
 {
     if (!m_windowName.isEmpty())

@@ -41,6 +41,9 @@ public:
     void setStatusPanels(const QList<int> &widths); // the first one shows the position
     void setPosting(Posting posting) { m_posting = posting; }
     void setDeleteQuestion(const QString &text) { m_deleteQuestion = text; }
+    // The first column fills the grid's width but for rest pixels, also when
+    // the window is resized; a negative rest leaves the widths alone.
+    void setFirstColumnFill(int rest) { m_firstColumnRest = rest; }
     // Chooser mode: aElfogad is enabled and visible, Enter and double-click accept.
     void setAcceptMode(bool on);
     bool acceptMode() const { return m_acceptMode; }
@@ -85,6 +88,7 @@ protected:
     // The first show takes the place, the program's font size, the sort-column
     // colour and the owner-drawn menus.
     void showEvent(QShowEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     QAction *makeAction(const char *name, const QString &caption, QStyle::StandardPixmap icon,
@@ -105,6 +109,7 @@ private:
     QString m_windowName;
     bool m_restoreSize = false;
     int m_sortColumn = -1;
+    int m_firstColumnRest = -1;
     StatusText m_statusText = StatusText::CountColonPos;
     Posting m_posting = Posting::ByDialog;
     QString m_deleteQuestion = QStringLiteral("Valóban töröljem a sort?");
