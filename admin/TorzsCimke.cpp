@@ -4,7 +4,6 @@
 #include "platform/db/DataSet.h"
 #include "platform/ui/BoundControls.h"
 #include "platform/ui/GridView.h"
-#include "platform/ui/MessageBoxes.h"
 #include "platform/ui/WidgetBehaviour.h"
 
 #include <QAction>
